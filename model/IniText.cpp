@@ -1,0 +1,97 @@
+#include "model/IniText.h"
+
+#include <charconv>
+
+namespace tarn {
+
+namespace {
+
+std::string_view Trim(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+IniText IniText::Parse(std::string_view text)
+{
+    IniText ini;
+    Section* current = nullptr;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const auto line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            current = &ini.SectionNamed(Trim(line.substr(1, line.size() - 2)));
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (current && equals != std::string_view::npos)
+            current->second.emplace_back(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)));
+    }
+    return ini;
+}
+
+std::optional<std::string> IniText::Value(std::string_view section, std::string_view key) const
+{
+    for (const auto& [name, entries] : sections_) {
+        if (name != section)
+            continue;
+        for (const auto& [entryKey, value] : entries)
+            if (entryKey == key)
+                return value;
+    }
+    return std::nullopt;
+}
+
+std::optional<long long> IniText::Integer(std::string_view section, std::string_view key) const
+{
+    const auto text = Value(section, key);
+    if (!text || text->empty())
+        return std::nullopt;
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc{} || end != text->data() + text->size())
+        return std::nullopt;
+    return value;
+}
+
+IniText::Section& IniText::SectionNamed(std::string_view name)
+{
+    for (auto& section : sections_)
+        if (section.first == name)
+            return section;
+    sections_.emplace_back(std::string(name), std::vector<std::pair<std::string, std::string>>{});
+    return sections_.back();
+}
+
+void IniText::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    auto& entries = SectionNamed(section).second;
+    for (auto& [entryKey, entryValue] : entries)
+        if (entryKey == key) {
+            entryValue = value;
+            return;
+        }
+    entries.emplace_back(key, value);
+}
+
+std::string IniText::Format() const
+{
+    std::string text;
+    for (const auto& [name, entries] : sections_) {
+        if (!text.empty())
+            text += '\n';
+        text += '[' + name + "]\n";
+        for (const auto& [key, value] : entries)
+            text += key + '=' + value + '\n';
+    }
+    return text;
+}
+
+}  // namespace tarn

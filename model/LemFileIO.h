@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/MapHeader.h"
+#include "model/Progress.h"
+
+#include <filesystem>
+
+namespace tarn {
+
+class TNet;
+
+// Loads a LEM file into the map. Returns false when the user aborted; throws
+// ETarnError with the coded message when the file cannot be opened or is
+// refused (the map is then left empty and unloaded).
+bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress);
+
+// Saves the map as a LEM file without ever leaving a half-written file: on
+// any failure the previous file is untouched and "E0007 Error saving lem
+// file" is thrown.
+void SaveLemFile(const std::filesystem::path& path, TNet& net);
+
+// Replaces the first 2576 bytes of an existing LEM file with the header,
+// leaving the rest of the file untouched. Throws E0007 when the file is not
+// a LEM file at least that long or cannot be written.
+void RewriteLemHeader(const std::filesystem::path& path, const TMapHeader& header);
+
+}  // namespace tarn

@@ -1,0 +1,212 @@
+#include "model/Net.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tarn {
+
+std::int16_t RoundToInt16(double value)
+{
+    const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+    constexpr double lo = std::numeric_limits<std::int16_t>::min();
+    constexpr double hi = std::numeric_limits<std::int16_t>::max();
+    if (std::isnan(rounded))
+        return 0;
+    return static_cast<std::int16_t>(std::clamp(rounded, lo, hi));
+}
+
+// ---- T3DObject ----------------------------------------------------------
+
+void T3DObject::Clear()
+{
+    points_.clear();
+    squares_.clear();
+    ResetCounts();
+}
+
+void T3DObject::ResetCounts()
+{
+    addedPoints_ = 0;
+    addedSquares_ = 0;
+}
+
+void T3DObject::ReserveGrid(std::size_t nodes, std::size_t squares)
+{
+    points_.reserve(nodes);
+    squares_.reserve(squares);
+}
+
+void T3DObject::AddPoint(double x, double y, double height)
+{
+    points_.push_back({RoundToInt16(x), RoundToInt16(y), RoundToInt16(height)});
+    ++addedPoints_;
+}
+
+TGridPoint* T3DObject::GetPoint(int index)
+{
+    return index >= 1 && index <= PointCount() ? &points_[index - 1] : nullptr;
+}
+
+const TGridPoint* T3DObject::GetPoint(int index) const
+{
+    return index >= 1 && index <= PointCount() ? &points_[index - 1] : nullptr;
+}
+
+void T3DObject::PutPoint(int index, const TGridPoint& point)
+{
+    if (auto* target = GetPoint(index))
+        *target = point;
+}
+
+void T3DObject::AddSquareRecord(const TGridSquare& square)
+{
+    squares_.push_back(square);
+    ++addedSquares_;
+}
+
+void T3DObject::PutSquare(int index, const TGridSquare& square)
+{
+    if (auto* target = GetSquare(index))
+        *target = square;
+}
+
+TGridSquare* T3DObject::GetSquare(int index)
+{
+    return index >= 1 && index <= SquareCount() ? &squares_[index - 1] : nullptr;
+}
+
+const TGridSquare* T3DObject::GetSquare(int index) const
+{
+    return index >= 1 && index <= SquareCount() ? &squares_[index - 1] : nullptr;
+}
+
+std::optional<TGridSquare> T3DObject::CopySquare(int index) const
+{
+    if (const auto* square = GetSquare(index))
+        return *square;
+    return std::nullopt;
+}
+
+void T3DObject::AddSquare(int corner1, int /*corner2*/, int offset, int /*corner4*/, int /*corner3*/)
+{
+    TGridSquare square;
+    square.FirstCorner = corner1 + offset;
+    AddSquareRecord(square);
+}
+
+// ---- TNet ---------------------------------------------------------------
+
+TSquareStats SquareStats(int h1, int h2, int h3, int h4)
+{
+    TSquareStats stats;
+    stats.NullCorner = (h1 == kNullHeight || h2 == kNullHeight || h3 == kNullHeight || h4 == kNullHeight) ? 1 : 0;
+    stats.MeanHeight = RoundToInt16((h1 + h2 + h3 + h4) * 0.25);
+    return stats;
+}
+
+void TNet::Clear()
+{
+    Overlays.clear();
+    Labels.clear();
+    T3DObject::Clear();
+}
+
+void TNet::ComputeMapScale()
+{
+    auto& h = MapHeader;
+    const double shortSide = std::min(h.ExtentX * 0.1, h.ExtentY * 0.1);
+    const double unitsPerLargeUnit = h.MapUnits == static_cast<int>(MapUnits::Imperial) ? 5280.0 : 1000.0;
+    // A map shorter than a tenth of a mile or km has no extent to divide by;
+    // it gets the largest scale the field can hold.
+    h.UnitScale = shortSide > 0 ? RoundToInt16(unitsPerLargeUnit / shortSide)
+                                : std::numeric_limits<std::int16_t>::max();
+    const std::int16_t side = RoundToInt16(shortSide);
+    h.ShortSide = side == 0 ? std::int16_t{1} : side;
+}
+
+void TNet::ComputeWorldSize()
+{
+    auto& h = MapHeader;
+    h.WorldWidth = RoundToInt16(h.UnitScale * 0.1 * (h.ExtentX - 1));
+    h.WorldHeight = RoundToInt16(h.UnitScale * 0.1 * (h.ExtentY - 1));
+}
+
+void TNet::BuildSquares(int rows, int columns)
+{
+    const auto capacity = static_cast<std::size_t>(std::max(rows, 0)) * static_cast<std::size_t>(std::max(columns, 0));
+    ReserveGrid(capacity, capacity);
+    for (int r = 1; r < rows; ++r)
+        for (int c = 1; c < columns; ++c) {
+            const int d = (r - 1) * columns + c;
+            AddSquare(d, d + 1, 0, d + columns, d + columns + 1);
+        }
+}
+
+void TNet::BuildPoints(int rows, int columns, double x0, double x1, double y0, double y1)
+{
+    auto& bounds = MapHeader.Bounds;
+    bounds[0] = Real48::fromDouble(x0);
+    bounds[1] = Real48::fromDouble(y0);
+    bounds[2] = Real48::fromDouble(x1);
+    bounds[3] = Real48::fromDouble(y1);
+    if (rows <= 0 || columns <= 0)
+        return;
+    // The steps divide by the number of nodes, not of gaps, so the last node
+    // of a row lies one step short of x1.
+    const double columnStep = (x1 - x0) / columns;
+    const double rowStep = (y0 - y1) / rows;
+    double y = y1;
+    for (int r = 0; r < rows; ++r) {
+        double x = x0;
+        for (int c = 0; c < columns; ++c) {
+            AddPoint(x, y, kNullHeight);
+            x += columnStep;
+        }
+        y += rowStep;
+    }
+}
+
+void TNet::UpdateSquare(TGridSquare& square) const
+{
+    const int columns = MapHeader.Columns;
+    const int d = square.FirstCorner;
+    const auto height = [this](int index) {
+        const auto* p = GetPoint(index);
+        return p ? p->Height : kNullHeight;
+    };
+    const auto stats = SquareStats(height(d), height(d + 1), height(d + columns + 1), height(d + columns));
+    square.MeanHeight = stats.MeanHeight;
+    square.NullCorner = stats.NullCorner;
+}
+
+void TNet::UpdateSquares()
+{
+    for (auto& square : Squares())
+        UpdateSquare(square);
+}
+
+TWorldPoint TNet::GetCorner(int corner) const
+{
+    const int s = MapHeader.UnitScale;
+    const int halfX = s * MapHeader.ExtentX / 20;
+    const int halfY = s * MapHeader.ExtentY / 20;
+    const bool east = corner == EastSouth || corner == EastNorth;
+    const bool north = corner == WestNorth || corner == EastNorth;
+    return {east ? halfX : -halfX, north ? halfY : -halfY};
+}
+
+TWorldPoint TNet::GetWorldSize() const
+{
+    const auto a = GetCorner(WestSouth);
+    const auto b = GetCorner(EastNorth);
+    return {b.x - a.x, b.y - a.y};
+}
+
+double TNet::HorizontalScale() const
+{
+    const double divisor = static_cast<double>(MapHeader.Columns) * MapHeader.Spacing;
+    return divisor != 0 ? MapHeader.WorldWidth / divisor : 0.0;
+}
+
+}  // namespace tarn

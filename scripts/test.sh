@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the whole suite with gcc, then the
+# libraries without windows again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, built with clang together with the fuzz targets.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DTARN_GUI=OFF -DTARN_SANITIZE=ON -DTARN_FUZZ=ON -DTARN_BENCH=OFF
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

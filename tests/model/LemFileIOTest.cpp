@@ -1,0 +1,176 @@
+// Saving never destroys the previous file; opening reports what went wrong.
+#include "TestMaps.h"
+
+#include "model/Errors.h"
+#include "model/LemFileIO.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <csignal>
+#include <unistd.h>
+
+using namespace tarn;
+using namespace tarn::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class LemFileIO : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("tarn-io-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override
+    {
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder);
+    }
+
+    static Bytes ReadAll(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    static void WriteAll(const fs::path& path, const Bytes& bytes)
+    {
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    std::size_t FilesInFolder() const { return std::distance(fs::directory_iterator(folder), {}); }
+
+    // Saves a map of the given width, in a child process, and exits with 7
+    // when the save was refused with E0007.
+    [[noreturn]] static void SaveAndExit(const fs::path& path, int columns)
+    {
+        TNet net;
+        MakeMap(net, columns, columns);
+        try {
+            SaveLemFile(path, net);
+        } catch (const ETarnError& error) {
+            std::_Exit(std::string(error.what()) == "E0007 Error saving lem file" ? 7 : 1);
+        }
+        std::_Exit(0);
+    }
+
+    // The superuser may write anywhere, so the child gives up that right first.
+    [[noreturn]] static void SaveWithoutPrivileges(const fs::path& path)
+    {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            std::_Exit(2);
+        SaveAndExit(path, 30);
+    }
+
+    // Files may not grow past 3000 bytes: a 250000-node map fails half way,
+    // as on a full disk.
+    [[noreturn]] static void SaveWithFileSizeLimit(const fs::path& path)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{3000, 3000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        SaveAndExit(path, 500);
+    }
+
+    fs::path folder;
+};
+
+}  // namespace
+
+TEST_F(LemFileIO, SavesAndLoadsThroughTheFileSystem)
+{
+    TNet net;
+    ASSERT_TRUE(LoadBytes(net, SmallMapFile()));
+    const auto path = folder / "map with blanks.lem";
+    SaveLemFile(path, net);
+    EXPECT_EQ(ReadAll(path), SmallMapFile());
+    TNet reread;
+    NullProgress quiet;
+    EXPECT_TRUE(LoadLemFile(path, reread, quiet));
+    EXPECT_EQ(reread.SaveToBytes(), SmallMapFile());
+    EXPECT_EQ(FilesInFolder(), 1u);  // no temporary left behind
+}
+
+TEST_F(LemFileIO, OpeningAMissingFileOrAFolderIsReported)
+{
+    TNet net;
+    NullProgress quiet;
+    for (const auto& path : {folder / "absent.lem", folder}) {
+        try {
+            LoadLemFile(path, net, quiet);
+            ADD_FAILURE() << path;
+        } catch (const ETarnError& error) {
+            EXPECT_EQ(error.code(), "E0060");
+        }
+    }
+}
+
+TEST_F(LemFileIO, FailedSaveIntoAnUnwritableFolderLeavesThePreviousFileUntouched)
+{
+    const auto path = folder / "map.lem";
+    WriteAll(path, SmallMapFile());
+    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EXIT(SaveWithoutPrivileges(path), ::testing::ExitedWithCode(7), "");
+    EXPECT_EQ(ReadAll(path), SmallMapFile());
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(LemFileIO, SaveIntoAMissingFolderReportsE0007)
+{
+    TNet net;
+    MakeMap(net, 20, 20);
+    try {
+        SaveLemFile(folder / "no such folder" / "map.lem", net);
+        FAIL() << "saved";
+    } catch (const ETarnError& error) {
+        EXPECT_EQ(error.code(), "E0007");
+    }
+}
+
+TEST_F(LemFileIO, WriteFailureHalfWayLeavesThePreviousFileAndNoTemporary)
+{
+    const auto path = folder / "map.lem";
+    WriteAll(path, SmallMapFile());
+    EXPECT_EXIT(SaveWithFileSizeLimit(path), ::testing::ExitedWithCode(7), "");
+    EXPECT_EQ(ReadAll(path), SmallMapFile());
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(LemFileIO, SaveKeepsThePermissionsOfTheFileItReplaces)
+{
+    const auto path = folder / "map.lem";
+    WriteAll(path, SmallMapFile());
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TNet net;
+    MakeMap(net, 20, 20);
+    SaveLemFile(path, net);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(ReadAll(path).size(), 4110u);
+}
+
+TEST_F(LemFileIO, HeaderRewriteInPlaceKeepsTheRestOfTheFile)
+{
+    const auto path = folder / "map.lem";
+    const Bytes original = SmallMapFile();
+    WriteAll(path, original);
+    TNet net;
+    ASSERT_TRUE(LoadBytes(net, original));
+    net.MapHeader.LightAz = 222;
+    RewriteLemHeader(path, net.MapHeader);
+    const Bytes after = ReadAll(path);
+    ASSERT_EQ(after.size(), original.size());
+    EXPECT_EQ(Get<std::int16_t>(after, 266), 222);
+    EXPECT_TRUE(std::equal(after.begin() + 2576, after.end(), original.begin() + 2576));
+
+    // Files that are not maps, or too short to hold a header, are left alone.
+    const auto shortFile = folder / "short.lem";
+    WriteAll(shortFile, Bytes(original.begin(), original.begin() + 100));
+    EXPECT_THROW(RewriteLemHeader(shortFile, net.MapHeader), ETarnError);
+    EXPECT_EQ(ReadAll(shortFile).size(), 100u);
+    EXPECT_THROW(RewriteLemHeader(folder / "absent.lem", net.MapHeader), ETarnError);
+    EXPECT_FALSE(fs::exists(folder / "absent.lem"));
+}

@@ -1,0 +1,142 @@
+// tarntool as a user runs it: exit codes, messages and the files it writes.
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    std::string output;  // standard output and standard error together
+};
+
+Run RunTool(const std::string& arguments)
+{
+    const std::string command = std::string(TARNTOOL_PATH) + " " + arguments + " 2>&1";
+    Run run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    while (const auto n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.output.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Tarntool : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("tarntool-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+        // Keep the user's own settings out of the way: an empty store gives the standard palette.
+        ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string In(const std::string& name) const { return "'" + (folder / name).string() + "'"; }
+
+    fs::path folder;
+};
+
+}  // namespace
+
+TEST_F(Tarntool, NewWritesTheEmptyMapAndRefusesGridsOutsideTheLimits)
+{
+    EXPECT_EQ(RunTool("new --columns 20 --rows 20 --spacing 10 " + In("a.lem")).exitCode, 0);
+    EXPECT_EQ(fs::file_size(folder / "a.lem"), 4110u);
+
+    const auto tooFew = RunTool("new --columns 19 --rows 21 --spacing 10 " + In("b.lem"));
+    EXPECT_EQ(tooFew.exitCode, 1);
+    EXPECT_EQ(tooFew.output, "E0006 Create Map Failed: has too few grid points\n");
+    const auto tooMany = RunTool("new --units imperial --columns 501 --rows 500 --spacing 10 " + In("b.lem"));
+    EXPECT_EQ(tooMany.exitCode, 1);
+    EXPECT_EQ(tooMany.output, "E0005 Create Map Failed: too many grid points\n");
+    EXPECT_FALSE(fs::exists(folder / "b.lem"));
+    EXPECT_EQ(RunTool("new --units micrometric --columns 500 --rows 500 --spacing 0.5 " + In("c.lem")).exitCode, 0);
+}
+
+TEST_F(Tarntool, NewUsesTheTerrainPaletteSavedInTheSettings)
+{
+    fs::create_directories(folder / "Marrowind" / "Tarnhollow");
+    std::ofstream(folder / "Marrowind" / "Tarnhollow" / "2.0.ini") << "[Terrains]\nTerrainName9=Bog\nTerrainColor9=255\n";
+    ASSERT_EQ(RunTool("new --columns 20 --rows 20 --spacing 10 " + In("a.lem")).exitCode, 0);
+    const auto info = RunTool("info " + In("a.lem")).output;
+    const auto bog = info.find("\"Name\": \"Bog\"");
+    ASSERT_NE(bog, std::string::npos) << info;
+    EXPECT_EQ(info.find("\"Colour\": 255", bog), info.find("\"Colour\"", bog));
+}
+
+TEST_F(Tarntool, UsageErrorsExitWithTwoAndExplain)
+{
+    for (const char* arguments : {"", "frobnicate", "new --columns x --rows 20 --spacing 1 a.lem",
+                                  "new --columns 20 --rows 20 a.lem", "new --units furlongs --columns 20 --rows 20 --spacing 1 a.lem",
+                                  "copy one.lem", "info a.lem --colour red"}) {
+        const auto run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments << "\n" << run.output;
+        EXPECT_NE(run.output.find("usage: tarntool"), std::string::npos) << arguments;
+    }
+}
+
+TEST_F(Tarntool, EveryCommandHasHelp)
+{
+    for (const char* command : {"new", "info", "copy", "check", "sample"}) {
+        const auto run = RunTool(std::string(command) + " --help");
+        EXPECT_EQ(run.exitCode, 0) << command;
+        EXPECT_EQ(run.output.rfind(std::string("usage: tarntool ") + command, 0), 0u) << run.output;
+    }
+    const auto overview = RunTool("--help");
+    EXPECT_EQ(overview.exitCode, 0);
+    EXPECT_NE(overview.output.find("sample"), std::string::npos);
+}
+
+TEST_F(Tarntool, CopyIsByteIdenticalAndCheckTellsValidFromRefused)
+{
+    ASSERT_EQ(RunTool("sample --size 40 " + In("s.lem")).exitCode, 0);
+    EXPECT_EQ(RunTool("copy " + In("s.lem") + " " + In("t.lem")).exitCode, 0);
+    EXPECT_EQ(ReadAll(folder / "s.lem"), ReadAll(folder / "t.lem"));
+    EXPECT_EQ(RunTool("check " + In("s.lem")).exitCode, 0);
+
+    std::string damaged = ReadAll(folder / "s.lem");
+    damaged.resize(damaged.size() / 2);
+    std::ofstream(folder / "cut.lem", std::ios::binary) << damaged;
+    const auto cut = RunTool("check " + In("cut.lem"));
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_EQ(cut.output.rfind("E0061 Lem file is corrupt: the file ends inside the heights", 0), 0u) << cut.output;
+
+    std::ofstream(folder / "text.lem") << "just some text, not a map";
+    const auto foreign = RunTool("check " + In("text.lem"));
+    EXPECT_EQ(foreign.exitCode, 1);
+    EXPECT_EQ(foreign.output.substr(0, 5), "E0046");
+
+    // A refused copy leaves an existing target alone.
+    EXPECT_EQ(RunTool("copy " + In("cut.lem") + " " + In("t.lem")).exitCode, 1);
+    EXPECT_EQ(ReadAll(folder / "s.lem"), ReadAll(folder / "t.lem"));
+    EXPECT_EQ(RunTool("check " + In("missing.lem")).output.substr(0, 5), "E0060");
+}
+
+TEST_F(Tarntool, InfoPrintsTheHeaderCountsAndHeightRange)
+{
+    ASSERT_EQ(RunTool("sample --size 40 " + In("s.lem")).exitCode, 0);
+    const auto run = RunTool("info " + In("s.lem"));
+    ASSERT_EQ(run.exitCode, 0);
+    for (const char* expected : {"\"Columns\": 40", "\"Spacing\": 30", "\"MapUnitsName\": \"Metric\"",
+                                 "\"Nodes\": 1600", "\"Squares\": 1521", "\"Overlays\": 8", "\"Labels\": 4",
+                                 "\"Lowest\": ", "\"ViewAngle\": 30", "\"Name\": \"Forest\"", "\"West\": "})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(run.output.front(), '{');
+    EXPECT_EQ(run.output.substr(run.output.size() - 2), "}\n");
+}

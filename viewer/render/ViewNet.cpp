@@ -1,0 +1,424 @@
+#include "viewer/render/ViewNet.h"
+
+#include "model/SettingsStore.h"
+#include "viewer/render/Actor.h"
+#include "viewer/render/ActorRandom.h"
+#include "viewer/render/SceneCache.h"
+#include "viewer/render/TriangleSink.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace tarn {
+
+namespace {
+
+constexpr int kSolidBackground = 141;
+constexpr int kGraduatedBackground = 142;
+constexpr int kTexturedBackgroundOld = 145;
+constexpr int kTexturedBackground = 146;
+constexpr int kNoMist = 5000;
+constexpr int kSkyTextureSide = 512;
+
+double SinDeg(double degrees) { return std::sin(degrees * std::numbers::pi / 180); }
+double CosDeg(double degrees) { return std::cos(degrees * std::numbers::pi / 180); }
+
+std::array<float, 4> Rgba(TColorRef colour)
+{
+    const ColourRGBA c = ToRGBA(colour);
+    return {c.red, c.green, c.blue, c.alpha};
+}
+
+std::array<float, 4> Scaled(const ColourRGBA& c, double factor)
+{
+    const auto f = static_cast<float>(factor);
+    return {c.red * f, c.green * f, c.blue * f, 1.0f};
+}
+
+}  // namespace
+
+TViewNet::TViewNet()
+    : random_(std::make_unique<TActorRandom>()),
+      immediateSink_(std::make_unique<TImmediateSink>()),
+      sink_(immediateSink_.get())
+{
+    // Slot 23's actor is made when a file is first loaded for it.
+    for (int slot = 0; slot < kTerrainSlots - 1; ++slot)
+        actors_[static_cast<std::size_t>(slot)] = std::make_unique<TActor>();
+}
+
+TViewNet::~TViewNet() = default;
+
+void TViewNet::SetViewSize(int width, int height)
+{
+    viewWidth_ = width;
+    viewHeight_ = height;
+}
+
+void TViewNet::LoadViewSize(const ISettingsStore& settings)
+{
+    const auto width = settings.ReadInteger(kViewerSettingsKey, "General", "ViewWidth").value_or(640);
+    const auto height = settings.ReadInteger(kViewerSettingsKey, "General", "ViewHeight").value_or(480);
+    SetViewSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+void TViewNet::SetFrameInfo(int frameNumber, int frameCount)
+{
+    frameNumber_ = frameNumber;
+    frameCount_ = frameCount;
+}
+
+double TViewNet::HeightUnit() const
+{
+    const double unit = MapHeader.MapUnits == static_cast<std::int16_t>(MapUnits::MicroMetric) ? 100.0 : 1.0;
+    // A header without spacing has no horizontal scale; it is drawn as if
+    // one world unit were one height unit rather than flattened to nothing.
+    const double scale = HorizontalScale();
+    return std::isfinite(scale) && scale > 0 ? unit / scale : unit;
+}
+
+double TViewNet::HeightDivisor() const
+{
+    const double vertical = MapHeader.VerticalScale;
+    const double scale = std::isfinite(vertical) && vertical != 0 ? vertical : 1.0;
+    return HeightUnit() * 100.0 / scale;
+}
+
+std::array<double, 3> TViewNet::ScenePosition(const TMapPoint& point) const
+{
+    return {point.x / 100.0, point.height / HeightDivisor(), -point.y / 100.0};
+}
+
+void TViewNet::InitContext()
+{
+    SetDepthTest(true);
+    SetCulling(true);
+    SetLightColour(0, {0.1f, 0.1f, 0.1f, 1});
+    SetLightColour(1, {0.9f, 0.9f, 0.9f, 1});
+    SetLightColour(2, {0, 0, 0, 1});
+}
+
+void TViewNet::SetLightColour(int which, const ColourRGBA& colour)
+{
+    static constexpr GLenum kNames[] = {GL_AMBIENT, GL_DIFFUSE, GL_SPECULAR};
+    if (which < 0 || which > 2)
+        return;
+    const float values[] = {colour.red, colour.green, colour.blue, colour.alpha};
+    glLightfv(GL_LIGHT0, kNames[which], values);
+}
+
+void TViewNet::SetDepthTest(bool on) { on ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST); }
+
+void TViewNet::SetCulling(bool on) { on ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE); }
+
+void TViewNet::SetProjection(bool useAngle, int width, double extra, int height)
+{
+    const double fovy = useAngle ? MapHeader.ViewAngle + extra : 30.0;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fovy, height != 0 ? static_cast<double>(width) / height : 1.0, 0.1, 1000.0);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void TViewNet::SetStep(IProgress* progress, std::string_view step)
+{
+    if (!progress)
+        return;
+    progress->setCaptions(operationCaption_, step);
+    if (!progress->pump())
+        AbortLoad = true;
+}
+
+bool TViewNet::DrawScene(int detailFlag, int fractalDepth, IProgress* progress)
+{
+    AbortLoad = false;
+    operationCaption_ = frameCount_ != 0 ? "Creating Animation (" + std::to_string(frameCount_ + 1) + " Frames)"
+                                         : "Drawing Landscape View";
+    SetStep(progress, "Initialization");
+    SetUpFrame();
+
+    const auto& h = MapHeader;
+    const auto eye = [](double value) { return static_cast<float>(value / 100.0); };
+    gluLookAt(eye(h.CameraPos[0]), eye(h.CameraPos[2]), eye(-h.CameraPos[1]), eye(h.TargetPos[0]),
+              eye(h.TargetPos[2]), eye(-h.TargetPos[1]), 0, 1, 0);
+    waveSourceX_ = CosDeg(h.WaveDirection) * 5000;
+    waveSourceY_ = SinDeg(h.WaveDirection) * 5000;
+    SetUpMist();
+    if (h.BackgroundType == kGraduatedBackground || h.BackgroundType == kTexturedBackgroundOld ||
+        h.BackgroundType == kTexturedBackground)
+        DrawSkyAndGroundCones(progress);
+    SetUpSurfaceMaterial(progress);
+
+    SetStep(progress, "Drawing Surface");
+    WalkSquares(detailFlag, fractalDepth, progress);
+
+    if (h.BackgroundType == kTexturedBackground)
+        DrawTexturedSky(progress);
+    glFlush();
+    SetStep(progress, "Completed");
+    if (progress)
+        progress->hideProgress();
+    return !AbortLoad;
+}
+
+void TViewNet::SetUpFrame()
+{
+    const auto& h = MapHeader;
+    const auto sky = Rgba(h.SkyColour);
+    glClearColor(sky[0], sky[1], sky[2], sky[3]);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (h.Smoothing != 0) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_LINE_SMOOTH);
+        glEnable(GL_POINT_SMOOTH);
+        glEnable(GL_POLYGON_SMOOTH);
+    } else {
+        glDisable(GL_BLEND);
+        glDisable(GL_LINE_SMOOTH);
+        glDisable(GL_POINT_SMOOTH);
+        glDisable(GL_POLYGON_SMOOTH);
+    }
+    SetProjection(true, viewWidth_, 0, viewHeight_);
+    glLoadIdentity();
+
+    const ColourRGBA light = ToRGBA(h.LightColour);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, Scaled(light, h.ShadingDensity * 0.01).data());
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, Scaled(light, h.ShadingContrast * 0.01).data());
+    glLightfv(GL_LIGHT0, GL_SPECULAR, Scaled(light, h.LightDiffusion * 0.01).data());
+    // Set under the identity model-view matrix, so the light moves with the
+    // camera.
+    const float position[] = {static_cast<float>(SinDeg(h.LightAz) * 100),
+                              static_cast<float>(CosDeg(h.LightAz + 180.0) * 100),
+                              static_cast<float>(SinDeg(90.0 - h.LightAlt) * 100), 1.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+}
+
+void TViewNet::SetUpMist()
+{
+    const auto& h = MapHeader;
+    if (h.MistLevel == kNoMist) {
+        glDisable(GL_FOG);
+        return;
+    }
+    glFogi(GL_FOG_MODE, GL_EXP2);
+    glFogfv(GL_FOG_COLOR, Rgba(h.MistColour).data());
+    glFogf(GL_FOG_DENSITY, static_cast<float>((kNoMist - h.MistLevel) * 0.2 * 0.0002));
+    glEnable(GL_FOG);
+}
+
+void TViewNet::DrawSkyAndGroundCones(IProgress* progress)
+{
+    const auto& h = MapHeader;
+    static constexpr float kRim[5][3] = {{400, 0, 400}, {-400, 0, 400}, {-400, 0, -400}, {400, 0, -400}, {400, 0, 400}};
+    const auto drawCone = [&](float apexY, TColorRef apexColour) {
+        glBegin(GL_TRIANGLE_FAN);
+        glColor4fv(Rgba(apexColour).data());
+        glVertex3f(0, apexY, 0);
+        glColor4fv(Rgba(h.MistColour).data());
+        for (const auto& vertex : kRim)
+            glVertex3fv(vertex);
+        glEnd();
+    };
+    SetStep(progress, "Drawing sky");
+    glEnable(GL_COLOR_MATERIAL);
+    SetCulling(false);
+    drawCone(15, h.SkyColour);
+    SetStep(progress, "Drawing ground");
+    drawCone(-15, h.GroundColour);
+    SetCulling(true);
+    glFlush();
+}
+
+void TViewNet::SetUpSurfaceMaterial(IProgress* progress)
+{
+    const auto& h = MapHeader;
+    if (h.DrawingScheme != kSchemeOverlay) {
+        glDisable(GL_TEXTURE_1D);
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_COLOR_MATERIAL);
+        const float grey[] = {0.5f, 0.5f, 0.5f, 1};
+        const float black[] = {0, 0, 0, 1};
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, grey);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
+        glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 16);
+        appliedMaterial_.reset();
+        return;
+    }
+    SetStep(progress, "Loading Overlay");
+    const std::string overlay = h.OverlayFile.text();
+    if (frameNumber_ == 0 && !overlay.empty() && OverlayReload && std::filesystem::exists(overlay)) {
+        if (overlayList_ == 0)
+            overlayList_ = glGenLists(1);
+        if (LoadTexture(overlay, overlayList_, true, h.PlotOverlayObjects == 1, false))
+            OverlayReload = false;
+    }
+    if (frameNumber_ == 0) {
+        glDisable(GL_TEXTURE_1D);
+        glDisable(GL_COLOR_MATERIAL);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glEnable(GL_TEXTURE_2D);
+        if (overlayList_ != 0)
+            glCallList(overlayList_);
+    }
+    appliedMaterial_.reset();
+}
+
+void TViewNet::DrawTexturedSky(IProgress* progress)
+{
+    const auto& h = MapHeader;
+    const std::string skyFile = Settings ? Settings->ReadText(kViewerSettingsKey, "Drawing", "SkyFile").value_or("") : "";
+    if (frameNumber_ == 0 && !skyFile.empty() && SkyReload && std::filesystem::exists(skyFile)) {
+        SetStep(progress, "Loading sky texture");
+        if (skyList_ == 0)
+            skyList_ = glGenLists(1);
+        if (LoadTexture(skyFile, skyList_, false, false, true))
+            SkyReload = false;
+    }
+    const auto hs = static_cast<float>(h.MaxHeight / HeightDivisor() + 1.0);
+    glDisable(GL_TEXTURE_1D);
+    glDisable(GL_COLOR_MATERIAL);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
+    const float white[] = {1, 1, 1, 1};
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, white);
+    if (skyList_ != 0)
+        glCallList(skyList_);
+    SetStep(progress, "Drawing sky");
+    SetCulling(false);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0, 0);
+    glVertex3f(-25, hs, -25);
+    glTexCoord2f(0, 1);
+    glVertex3f(-25, hs, 25);
+    glTexCoord2f(1, 0);
+    glVertex3f(25, hs, -25);
+    glTexCoord2f(1, 1);
+    glVertex3f(25, hs, 25);
+    glEnd();
+    SetCulling(true);
+    glDisable(GL_BLEND);
+    glFlush();
+}
+
+bool TViewNet::RowsFromNorth() const
+{
+    return -MapHeader.CameraPos[1] / 100.0 > -MapHeader.TargetPos[1] / 100.0;
+}
+
+bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress)
+{
+    const auto& h = MapHeader;
+    const int squareColumns = h.Columns - 1;
+    const int squareRows = h.Rows - 1;
+    if (squareColumns < 1 || squareRows < 1 || SquareCount() < squareColumns * squareRows ||
+        PointCount() < h.Columns * h.Rows)
+        return true;
+    if (fractalDepth == 0 && TSceneCache::Covers(*this))
+        return WalkCached(progress);
+
+    NullProgress silent;
+    ProgressTicker ticker(progress ? *progress : silent);
+    const long long total = static_cast<long long>(squareColumns) * squareRows;
+    long long counter = 1;
+    const bool fromNorth = RowsFromNorth();
+    for (int step = 0; step < squareRows && !AbortLoad; ++step) {
+        const int row = fromNorth ? step : squareRows - 1 - step;
+        for (int column = 0; column < squareColumns; ++column) {
+            const int index = row * squareColumns + column + 1;
+            ++counter;
+            DrawSquare(index, column, row, detailFlag, fractalDepth);
+            if (h.DrawAllActors)
+                PlaceActor(index, column, row);
+            if (!ticker.tick(counter, total))
+                AbortLoad = true;
+            if (AbortLoad)
+                break;
+        }
+    }
+    return !AbortLoad;
+}
+
+}  // namespace tarn
+
+namespace tarn {
+
+TSceneCache& TViewNet::Cache()
+{
+    if (!cache_)
+        cache_ = std::make_unique<TSceneCache>();
+    return *cache_;
+}
+
+void TViewNet::ReleaseSceneCache() { cache_.reset(); }
+
+bool TViewNet::WalkCached(IProgress* progress)
+{
+    const auto& h = MapHeader;
+    const int squareColumns = h.Columns - 1;
+    const int squareRows = h.Rows - 1;
+    TSceneCache& cache = Cache();
+    const bool outlines = h.GridMode != 2;
+    if (!cache.Matches(*this) || cache.withOutlines != outlines) {
+        // Record the surface once, north to south, exactly as the square
+        // walk would send it.
+        cache.Reset(*this, outlines);
+        cache.vertices.reserve(static_cast<std::size_t>(squareColumns) * squareRows * cache.verticesPerSquare);
+        TRecordingSink recorder(cache.vertices);
+        sink_ = &recorder;
+        for (int index = 1; index <= squareColumns * squareRows; ++index)
+            DrawSquare(index, 0, 0, 0, 0);
+        sink_ = immediateSink_.get();
+    }
+
+    NullProgress silent;
+    ProgressTicker ticker(progress ? *progress : silent);
+    const long long total = static_cast<long long>(squareColumns) * squareRows;
+    const int perSquare = cache.verticesPerSquare;
+    // Squares go one by one when something is drawn between them (grid
+    // outlines, actors); otherwise a whole row at once.
+    const bool squareBySquare = outlines || h.DrawAllActors;
+
+    ApplyMaterial(material_);
+    if (outlines)
+        glLineWidth(2);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
+    const bool fromNorth = RowsFromNorth();
+    long long counter = 1;
+    for (int step = 0; step < squareRows && !AbortLoad; ++step) {
+        const int row = fromNorth ? step : squareRows - 1 - step;
+        const int rowStart = row * squareColumns * perSquare;
+        if (!squareBySquare) {
+            glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
+            counter += squareColumns;
+            if (!ticker.tick(counter, total))
+                AbortLoad = true;
+            continue;
+        }
+        for (int column = 0; column < squareColumns && !AbortLoad; ++column) {
+            const int first = rowStart + column * perSquare;
+            glDrawArrays(GL_TRIANGLES, first, 12);
+            if (outlines)
+                glDrawArrays(GL_LINE_LOOP, first + 12, 4);
+            ++counter;
+            if (h.DrawAllActors)
+                PlaceActor(row * squareColumns + column + 1, column, row);
+            if (!ticker.tick(counter, total))
+                AbortLoad = true;
+        }
+    }
+    glPopClientAttrib();
+    return !AbortLoad;
+}
+
+}  // namespace tarn

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "model/Net.h"
+#include "viewer/render/SceneTypes.h"
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarn {
+
+class ISettingsStore;
+class ITriangleSink;
+class TActor;
+class TActorRandom;
+class TSceneCache;
+
+// The viewer's map: a TNet that draws itself as a lit, coloured landscape
+// into whatever OpenGL context is current. It owns no context.
+//
+// Scene coordinates: a map point (x, y, height) is drawn at
+// (x / 100, height / D, -y / 100) with D = HeightDivisor(); y is up and
+// north is -z.
+class TViewNet : public TNet {
+public:
+    TViewNet();
+    ~TViewNet() override;
+    TViewNet(const TViewNet&) = delete;
+    TViewNet& operator=(const TViewNet&) = delete;
+
+    // One whole drawing pass. fractalDepth 0 draws every square as four plain
+    // triangles; above 0 visible squares are subdivided. Returns false when
+    // AbortLoad was set (by progress->pump() answering false, or by the
+    // caller) before the square walk ended. progress may be null.
+    bool DrawScene(int detailFlag, int fractalDepth, IProgress* progress);
+
+    void SetViewSize(int width, int height);
+    // Reads "ViewWidth" and "ViewHeight" (defaults 640 and 480) from the
+    // viewer's "General" settings.
+    void LoadViewSize(const ISettingsStore& settings);
+    int ViewWidth() const { return viewWidth_; }
+    int ViewHeight() const { return viewHeight_; }
+    // Frame number and frame count of an animation; 0, 0 for a still picture.
+    void SetFrameInfo(int frameNumber, int frameCount);
+
+    // Map height units per scene unit: 100 * heightUnit / VerticalScale. A
+    // VerticalScale of 0 (a header never set by the parameters dialog) is
+    // taken as 100 %.
+    double HeightDivisor() const;
+    // Where a map point lies in scene coordinates.
+    std::array<double, 3> ScenePosition(const TMapPoint& point) const;
+
+    // What the viewer's GL panel sets once per new context: depth test and
+    // face culling on, light 0 ambient 0.1, diffuse 0.9, specular 0.
+    void InitContext();
+
+    // GL state helpers. which: 0 ambient, 1 diffuse, 2 specular.
+    void SetLightColour(int which, const ColourRGBA& colour);
+    void SetDepthTest(bool on);
+    void SetCulling(bool on);
+    // Perspective of ViewAngle + extra degrees (30 when useAngle is false),
+    // near 0.1, far 1000, and the viewport.
+    void SetProjection(bool useAngle, int width, double extra, int height);
+
+    // Builds a texture from a BMP file into the display list. Returns false
+    // (and leaves the list alone) when the picture cannot be read.
+    bool LoadTexture(const std::filesystem::path& file, unsigned list, bool largeSizeAllowed,
+                     bool drawOverlayObjects, bool withAlpha);
+
+    // The per-square drawing steps of a pass, public so the parts of a pass
+    // can be driven and checked one by one.
+    void DrawSquare(int index, int column, int row, int detailFlag, int fractalDepth);
+    TColourRecord BuildColourRecord(int index);
+    std::array<TMapPoint, 4> SquareCorners(int index) const;
+    void DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std::array<ColourRGBA, 4>& colours,
+                       double water, const TColourRecord& record);
+    void DrawOverlaySquare(const std::array<TMapPoint, 4>& corners);
+    void DrawBaseQuad(const std::array<TMapPoint, 4>& corners, const TColourRecord& record);
+    void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
+                          const std::array<TMapPoint, 4>& square);
+    // The square's size on screen in pixels (through feedback mode, with the
+    // view widened by 15 degrees); 0 when no corner is on screen.
+    double ScreenSize(const std::array<TMapPoint, 4>& corners);
+    // Height added to a lattice point of the square: relief from the noise
+    // and, on water, waves.
+    double Displacement(double x, double y, const TColourRecord& record, const std::array<TMapPoint, 4>& square,
+                        double& water) const;
+    double WaveHeight(double x, double y, double water) const;
+    void PlaceActor(int index, int column, int row);
+    void DrawActor(int index, double offsetX, double offsetY);
+
+    // Actors, one per terrain slot (slot 23's made on its first load).
+    TActor* Actor(int slot) const;
+    // Loads the actor file of every slot as the parameters dialog does on
+    // OK; returns the warnings ("E0024 ...") it would show.
+    std::vector<std::string> LoadActors();
+
+    // Where actor files are read from (at most 80 characters kept).
+    std::string ActorDirectory;
+    // The user's settings ("Drawing"/"SkyFile"); none means no sky file.
+    const ISettingsStore* Settings = nullptr;
+    bool OverlayReload = true;
+    bool SkyReload = true;
+
+    // The terrain material last set by a detailed square.
+    const TTerrainMaterial& CurrentMaterial() const { return material_; }
+
+    // Drops the per-map geometry kept between passes. Passes notice changes
+    // of the map and of the header themselves; this is for callers that
+    // want the memory back.
+    void ReleaseSceneCache();
+
+private:
+    void SetUpFrame();
+    void SetUpMist();
+    void DrawSkyAndGroundCones(IProgress* progress);
+    void DrawTexturedSky(IProgress* progress);
+    void SetUpSurfaceMaterial(IProgress* progress);
+    bool WalkSquares(int detailFlag, int fractalDepth, IProgress* progress);
+    bool WalkCached(IProgress* progress);
+    void DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const TColourRecord& record, int fractalDepth);
+    void DrawGridOutline(const std::array<TMapPoint, 4>& corners);
+    void ApplyMaterial(const TTerrainMaterial& material);
+    void SetTerrainMaterial(int terrain);
+    double ReliefValue(const TGridSquare& square) const;
+    void ApplyShoreRules(TColourRecord& record, const std::array<bool, 8>& neighbourIsWater) const;
+    bool RowsFromNorth() const;
+    void SetStep(IProgress* progress, std::string_view step);
+    double HeightUnit() const;
+    TSceneCache& Cache();
+
+    int viewWidth_ = 640;
+    int viewHeight_ = 480;
+    int frameNumber_ = 0;
+    int frameCount_ = 0;
+    std::string operationCaption_;
+    double waveSourceX_ = 5000;
+    double waveSourceY_ = 0;
+    unsigned overlayList_ = 0;
+    unsigned skyList_ = 0;
+    TTerrainMaterial material_;
+    // The material GL holds now, to skip setting it again per triangle.
+    std::unique_ptr<TTerrainMaterial> appliedMaterial_;
+    std::array<std::unique_ptr<TActor>, kTerrainSlots> actors_;
+    std::unique_ptr<TActorRandom> random_;
+    std::unique_ptr<ITriangleSink> immediateSink_;
+    ITriangleSink* sink_ = nullptr;
+    std::unique_ptr<TSceneCache> cache_;
+    // The triangle normal last sent, which grid lines are lit with.
+    std::array<float, 3> lastNormal_{0, 0, 1};
+};
+
+}  // namespace tarn

@@ -3,6 +3,7 @@
 #include "tools/Command.h"
 #include "tools/CommandLine.h"
 #include "tools/MapCommands.h"
+#include "tools/RenderCommand.h"
 #include "tools/SampleCommand.h"
 
 #include <array>
@@ -17,7 +18,7 @@ using namespace tarn::tool;
 
 // Every command, in the order --help lists them.
 const std::array kCommands{
-    &kNewCommand, &kInfoCommand, &kCopyCommand, &kCheckCommand, &kSampleCommand,
+    &kNewCommand, &kInfoCommand, &kCopyCommand, &kCheckCommand, &kSampleCommand, &kRenderCommand,
 };
 
 void PrintOverview(std::FILE* stream)

@@ -92,8 +92,9 @@ public:
 
     void write(const void* source, std::size_t size)
     {
-        const auto* bytes = static_cast<const std::uint8_t*>(source);
-        out_.insert(out_.end(), bytes, bytes + size);
+        const std::size_t at = out_.size();
+        out_.resize(at + size);
+        std::memcpy(out_.data() + at, source, size);
     }
 
 private:

@@ -20,6 +20,8 @@ constexpr std::size_t kOverlayFixedSize = 1 + 24 + 4 + 1 + TGraphObject::kNameLe
 constexpr std::size_t kPointSize = 12;
 constexpr std::size_t kLabelFixedSize = TLogFont::kSize + 4 + 16 + 12 + 2;
 constexpr int kMaxListEntries = std::numeric_limits<std::int16_t>::max();
+// Nodes and squares are loaded in blocks of this many between progress reports.
+constexpr long long kLoadBlock = 2048;
 
 std::string Corrupt(const std::string& detail)
 {
@@ -35,6 +37,17 @@ std::vector<std::uint8_t> ReadBlock(std::istream& stream, std::size_t size, cons
     if (static_cast<std::size_t>(stream.gcount()) != size)
         throw EInvalidData(Corrupt(std::string("the file ends inside ") + part));
     return block;
+}
+
+// Reads `count` little-endian 16-bit values; the count is bounded by the grid.
+std::vector<std::int16_t> ReadInt16Block(std::istream& stream, long long count, const char* part)
+{
+    std::vector<std::int16_t> values(static_cast<std::size_t>(count));
+    const auto size = static_cast<std::streamsize>(values.size() * sizeof(std::int16_t));
+    stream.read(reinterpret_cast<char*>(values.data()), size);
+    if (stream.gcount() != size)
+        throw EInvalidData(Corrupt(std::string("the file ends inside ") + part));
+    return values;
 }
 
 template <typename T>
@@ -194,11 +207,12 @@ std::vector<std::uint8_t> TNet::SaveToBytes()
     TransferHeaderFields(out, h);
 
     out.field(static_cast<std::int32_t>(nodes));
-    for (const auto& point : Points())
-        out.field(point.Height);
+    std::vector<std::int16_t> column(static_cast<std::size_t>(std::max(nodes, squares)));
+    std::transform(Points().begin(), Points().end(), column.begin(), [](const TGridPoint& p) { return p.Height; });
+    out.write(column.data(), 2 * static_cast<std::size_t>(nodes));
     out.field(static_cast<std::int32_t>(squares));
-    for (const auto& square : Squares())
-        out.field(square.Terrain);
+    std::transform(Squares().begin(), Squares().end(), column.begin(), [](const TGridSquare& s) { return s.Terrain; });
+    out.write(column.data(), 2 * static_cast<std::size_t>(squares));
 
     const auto overlayCount = std::min<std::size_t>(Overlays.size(), kMaxListEntries);
     out.field(static_cast<std::int16_t>(overlayCount));
@@ -270,19 +284,22 @@ bool TNet::LoadFromStream(std::istream& stream, IProgress& progress)
         const long long nodes = static_cast<long long>(columns) * rows;
         RequireCount(ReadValue<std::int32_t>(stream, "the node count"), nodes, "heights");
         progress.setCaptions("Loading LEM", "Loading Heights");
-        const auto heightBytes = ReadBlock(stream, 2 * static_cast<std::size_t>(nodes), "the heights");
-        ByteReader heights(heightBytes, {});
+        const auto heights = ReadInt16Block(stream, nodes, "the heights");
         int largest = 0;
         int smallest = 32000;
         auto& points = Points();
-        for (long long i = 0; i < nodes; ++i) {
-            const auto height = heights.get<std::int16_t>();
-            points[i].Height = height;
-            if (height != kNullHeight) {
-                largest = std::max<int>(largest, height);
-                smallest = std::min<int>(smallest, height);
+        // Progress and the abort check run once per block of nodes.
+        for (long long block = 0; block < nodes; block += kLoadBlock) {
+            const long long end = std::min(nodes, block + kLoadBlock);
+            for (long long i = block; i < end; ++i) {
+                const std::int16_t height = heights[i];
+                points[i].Height = height;
+                if (height != kNullHeight) {
+                    largest = std::max<int>(largest, height);
+                    smallest = std::min<int>(smallest, height);
+                }
             }
-            if (!keepGoing(i + 1, nodes))
+            if (!keepGoing(end, nodes))
                 return abort();
         }
         if (largest < 1) {
@@ -297,13 +314,21 @@ bool TNet::LoadFromStream(std::istream& stream, IProgress& progress)
         const long long squareCount = static_cast<long long>(columns - 1) * (rows - 1);
         RequireCount(ReadValue<std::int32_t>(stream, "the square count"), squareCount, "terrain codes");
         progress.setCaptions("Loading LEM", "Loading Terrains");
-        const auto terrainBytes = ReadBlock(stream, 2 * static_cast<std::size_t>(squareCount), "the terrain codes");
-        ByteReader terrains(terrainBytes, {});
+        const auto terrains = ReadInt16Block(stream, squareCount, "the terrain codes");
         auto& squares = Squares();
-        for (long long i = 0; i < squareCount; ++i) {
-            squares[i].Terrain = terrains.get<std::int16_t>();
-            UpdateSquare(squares[i]);
-            if (!keepGoing(i + 1, squareCount))
+        for (long long block = 0; block < squareCount; block += kLoadBlock) {
+            const long long end = std::min(squareCount, block + kLoadBlock);
+            for (long long i = block; i < end; ++i) {
+                auto& square = squares[i];
+                square.Terrain = terrains[i];
+                // The grid is whole, so all four corners exist.
+                const auto* corner = &points[square.FirstCorner - 1];
+                const auto stats = SquareStats(corner[0].Height, corner[1].Height, corner[columns + 1].Height,
+                                               corner[columns].Height);
+                square.MeanHeight = stats.MeanHeight;
+                square.NullCorner = stats.NullCorner;
+            }
+            if (!keepGoing(end, squareCount))
                 return abort();
         }
 

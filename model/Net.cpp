@@ -43,6 +43,12 @@ void T3DObject::AddPoint(double x, double y, double height)
     ++addedPoints_;
 }
 
+void T3DObject::NoteAdded(int points, int squares)
+{
+    addedPoints_ += points;
+    addedSquares_ += squares;
+}
+
 TGridPoint* T3DObject::GetPoint(int index)
 {
     return index >= 1 && index <= PointCount() ? &points_[index - 1] : nullptr;
@@ -101,7 +107,13 @@ TSquareStats SquareStats(int h1, int h2, int h3, int h4)
 {
     TSquareStats stats;
     stats.NullCorner = (h1 == kNullHeight || h2 == kNullHeight || h3 == kNullHeight || h4 == kNullHeight) ? 1 : 0;
-    stats.MeanHeight = RoundToInt16((h1 + h2 + h3 + h4) * 0.25);
+    // The sum over four, rounded with halves to the even neighbour.
+    const int sum = h1 + h2 + h3 + h4;
+    int quotient = sum >> 2;  // floor
+    const int remainder = sum - 4 * quotient;
+    if (remainder > 2 || (remainder == 2 && (quotient & 1)))
+        ++quotient;
+    stats.MeanHeight = static_cast<std::int16_t>(quotient);
     return stats;
 }
 
@@ -136,11 +148,15 @@ void TNet::BuildSquares(int rows, int columns)
 {
     const auto capacity = static_cast<std::size_t>(std::max(rows, 0)) * static_cast<std::size_t>(std::max(columns, 0));
     ReserveGrid(capacity, capacity);
+    // The squares AddSquare would make, appended directly.
+    auto& squares = Squares();
     for (int r = 1; r < rows; ++r)
         for (int c = 1; c < columns; ++c) {
-            const int d = (r - 1) * columns + c;
-            AddSquare(d, d + 1, 0, d + columns, d + columns + 1);
+            TGridSquare square;
+            square.FirstCorner = (r - 1) * columns + c;
+            squares.push_back(square);
         }
+    NoteAdded(0, std::max(rows - 1, 0) * std::max(columns - 1, 0));
 }
 
 void TNet::BuildPoints(int rows, int columns, double x0, double x1, double y0, double y1)
@@ -153,28 +169,35 @@ void TNet::BuildPoints(int rows, int columns, double x0, double x1, double y0, d
     if (rows <= 0 || columns <= 0)
         return;
     // The steps divide by the number of nodes, not of gaps, so the last node
-    // of a row lies one step short of x1.
+    // of a row lies one step short of x1. Every row steps through the same x
+    // values, so they are rounded once.
     const double columnStep = (x1 - x0) / columns;
     const double rowStep = (y0 - y1) / rows;
+    std::vector<std::int16_t> xs(static_cast<std::size_t>(columns));
+    double x = x0;
+    for (auto& column : xs) {
+        column = RoundToInt16(x);
+        x += columnStep;
+    }
+    auto& points = Points();
     double y = y1;
     for (int r = 0; r < rows; ++r) {
-        double x = x0;
-        for (int c = 0; c < columns; ++c) {
-            AddPoint(x, y, kNullHeight);
-            x += columnStep;
-        }
+        const std::int16_t rowY = RoundToInt16(y);
+        for (const std::int16_t columnX : xs)
+            points.push_back({columnX, rowY, kNullHeight});
         y += rowStep;
     }
+    NoteAdded(rows * columns, 0);
 }
 
 void TNet::UpdateSquare(TGridSquare& square) const
 {
     const int columns = MapHeader.Columns;
     const int d = square.FirstCorner;
-    const auto height = [this](int index) {
-        const auto* p = GetPoint(index);
-        return p ? p->Height : kNullHeight;
-    };
+    const auto& points = Points();
+    const auto count = static_cast<long long>(points.size());
+    // Corners beyond the node list read as null; in a whole grid they never are.
+    const auto height = [&](long long index) { return index >= 1 && index <= count ? points[index - 1].Height : kNullHeight; };
     const auto stats = SquareStats(height(d), height(d + 1), height(d + columns + 1), height(d + columns));
     square.MeanHeight = stats.MeanHeight;
     square.NullCorner = stats.NullCorner;

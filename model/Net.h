@@ -51,6 +51,8 @@ public:
 
 protected:
     void ReserveGrid(std::size_t nodes, std::size_t squares);
+    // Counts entries that a whole-grid builder appended to the lists directly.
+    void NoteAdded(int points, int squares);
 
 private:
     TPntCollection points_;

@@ -4,12 +4,6 @@
 
 namespace tarn {
 
-namespace {
-// The clock is read only on every 1024th call: reading it per cell would cost
-// more than the work being reported.
-constexpr unsigned kClockStride = 1024;
-}  // namespace
-
 ProgressTicker::ProgressTicker(IProgress& progress, std::chrono::milliseconds interval)
     : progress_(progress), interval_(interval), lastPump_(std::chrono::steady_clock::now())
 {
@@ -31,8 +25,6 @@ bool ProgressTicker::tick(long long position, long long total)
         }
         nextPercentAt_ = total > 0 ? ((percent + 1) * total + 99) / 100 : std::numeric_limits<long long>::max();
     }
-    if (++calls_ % kClockStride != 0)
-        return true;
     const auto now = std::chrono::steady_clock::now();
     if (now - lastPump_ < interval_)
         return true;

@@ -27,8 +27,9 @@ public:
 };
 
 // Passes a loop's position on to an IProgress: the percentage only when it
-// changes, and pump() at most once per interval of time, so a loop over a
-// quarter of a million cells stays cheap while the interface stays responsive.
+// changes, and pump() at most once per interval of time. Loops over the grid
+// tick once per block of cells rather than per cell, so they stay cheap while
+// the interface stays responsive.
 class ProgressTicker {
 public:
     explicit ProgressTicker(IProgress& progress,
@@ -46,7 +47,6 @@ private:
     int lastPercent_ = -1;
     long long total_ = -1;
     long long nextPercentAt_ = 0;
-    unsigned calls_ = 0;
 };
 
 }  // namespace tarn

@@ -1,0 +1,295 @@
+#include "editor/Tarn.h"
+
+#include "controls/FlEdit.h"
+#include "editor/ColourSet.h"
+#include "editor/HelpWindow.h"
+#include "editor/MapSizeText.h"
+#include "editor/Notifications.h"
+#include "editor/StatusPanels.h"
+#include "editor/ToolGlyphs.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tarn {
+
+namespace {
+
+struct TToolButtonSpec {
+    const char* name;
+    const char* hint;
+    int tool;  // 0 for the buttons that are not editing tools
+};
+
+constexpr TToolButtonSpec kViewButtons[] = {
+    {"ZoomInButton", "Zoom in", 0},       {"ZoomOutButton", "Zoom out", 0}, {"FlipZoomButton", "Toggle magnification", 0},
+    {"RedrawButton", "Redraw", 0},        {"LoadBMPButton", "Load background BMP", 0},
+};
+
+constexpr TToolButtonSpec kToolButtons[] = {
+    {"SpotButton", "Spot height", kSpotHeightTool},
+    {"DefaultSpotButton", "Default height", kDefaultHeightTool},
+    {"ManContourButton", "Manual contour trace", kManualTraceTool},
+    {"AutoContourButton", "Auto contour trace", kAutoTraceTool},
+    {"LevelButton", "Area heights level", kLevelAreaTool},
+    {"InterpolateButton", "Interpolate heights", kInterpolateTool},
+    {"TerrainButton", "Spot terrain", kSpotTerrainTool},
+    {"AreaTerrainButton", "Area terrain", kAreaTerrainTool},
+    {"LochButton", "Flood", kFloodTool},
+    {"ObjectButton", "Edit objects", kObjectsTool},
+    {"SectionButton", "Cross Section", kSectionTool},
+};
+
+QLabel* ReadoutLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel("000", parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet("color: green");
+    label->setMinimumWidth(42);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* parent)
+    : QMainWindow(parent), settings_(settings)
+{
+    setObjectName("TarnForm");
+    setWindowTitle("Tarnhollow 98 Beta 2.0");
+    resize(785, 651);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    DefineNet = new TDefineNet;
+    HelpWindow = new THelpWindow(THelpWindow::EditorHelpFolder(), this);
+    ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
+    StatusBar = new TStatusPanels(this);
+    setStatusBar(StatusBar);
+    BuildFileDialogs();
+    BuildMenus();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    BuildToolPanel();
+    column->addWidget(findChild<QWidget*>("ToolPanel"));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(BuildPalette());
+    canvasScrollBox_ = new QScrollArea(central);
+    canvasScrollBox_->setObjectName("CanvasScrollBox");
+    canvasScrollBox_->setWidgetResizable(false);
+    canvasScrollBox_->setBackgroundRole(QPalette::Dark);
+    canvasScrollBox_->setWidget(DefineNet);
+    row->addWidget(canvasScrollBox_, 1);
+    column->addLayout(row, 1);
+    setCentralWidget(central);
+
+    // Start-up: legend, pen, tools, then the first map.
+    ShowHeightBands();
+    SetPenColour(kBlack);
+    SetPenWidth(1);
+    DefineNet->SetTool(kSpotHeightTool, nullptr);
+    DefineNet->SetShape(1);
+    SelectTerrain(1);
+    DefineNet->TraceTolerance = 50;
+    previousZoom_ = kStartZoom;
+    CreateMap(MapUnits::Metric, 51, 51, 10);
+    if (!mapFile.isEmpty())
+        LoadMap(mapFile);
+}
+
+TTarnForm::~TTarnForm() = default;
+
+void TTarnForm::BuildFileDialogs()
+{
+    OpenMapDialog = new QFileDialog(this, "Open", {}, "Landscape Map (*.lem)");
+    OpenMapDialog->setObjectName("OpenMapDialog");
+    OpenMapDialog->setFileMode(QFileDialog::ExistingFile);
+    SaveMapDialog = new QFileDialog(this, "Save As", {}, "Landscape Map (*.lem)");
+    SaveMapDialog->setObjectName("SaveMapDialog");
+    SaveMapDialog->setAcceptMode(QFileDialog::AcceptSave);
+    SaveMapDialog->setDefaultSuffix("lem");
+    OpenBackDialog = new QFileDialog(this, "Open", {}, "Bitmaps (*.bmp)");
+    OpenBackDialog->setObjectName("OpenBackDialog");
+    OpenBackDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenBackDialog->setOption(QFileDialog::ReadOnly, false);
+}
+
+void TTarnForm::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu");
+    const auto addItem = [this](QMenu* menu, const char* name, const char* caption, void (TTarnForm::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("File1");
+    addItem(file, "NewMap", "&New", &TTarnForm::NewMapClick);
+    addItem(file, "OpenMap", "&Open...", &TTarnForm::OpenMapClick);
+    addItem(file, "SaveMap", "&Save", &TTarnForm::SaveMapClick);
+    addItem(file, "SaveAsMap", "Save &As...", &TTarnForm::SaveAsMapClick);
+    addItem(file, "ExitTarn", "E&xit", &TTarnForm::ExitTarnClick);
+    QMenu* edit = bar->addMenu("&Edit");
+    edit->setObjectName("Edit1");
+    Undo = addItem(edit, "Undo", "&Undo", &TTarnForm::UndoClick);
+    Undo->setShortcut(QKeySequence("Ctrl+Z"));
+    Undo->setEnabled(false);
+    QMenu* tools = bar->addMenu("&Tools");
+    tools->setObjectName("Tools1");
+    // Import, export and the fractal overlay are not part of this build yet;
+    // their items are there, disabled, so the menu has its final shape.
+    for (const auto& [name, caption] : {std::pair{"Import", "&Import..."}, std::pair{"ExportData", "&Export..."},
+                                        std::pair{"GenerateFractalOverlay1", "Generate Fractal Overlay..."}}) {
+        QAction* action = tools->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(false);
+    }
+    addItem(tools, "ColourSettings", "Edit Terrains...", &TTarnForm::ColourSettingsClick);
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("Help1");
+    addItem(help, "Contents1", "&Contents", &TTarnForm::Contents1Click);
+
+    DefNetPopupMenu = new QMenu(this);
+    DefNetPopupMenu->setObjectName("DefNetPopupMenu");
+    const auto popupItem = [this](const char* name, const char* caption) {
+        QAction* action = DefNetPopupMenu->addAction(caption);
+        action->setObjectName(name);
+    };
+    popupItem("SendObjToBack", "Send to back");
+    popupItem("BringObjToFront", "Bring to front");
+    DefNetPopupMenu->addSeparator();
+    popupItem("UpdateProperties", "Update properties");
+    DefNetPopupMenu->addSeparator();
+    popupItem("DeleteOverlay", "Delete");
+}
+
+QToolButton* TTarnForm::AddToolButton(QBoxLayout* row, const char* name, const char* hint)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setFixedSize(27, 27);
+    button->setIcon(ToolGlyph(name));
+    button->setIconSize(QSize(20, 20));
+    button->setAutoRaise(true);
+    row->addWidget(button);
+    return button;
+}
+
+void TTarnForm::BuildToolPanel()
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName("ToolPanel");
+    panel->setFixedHeight(41);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(1);
+
+    void (TTarnForm::*const viewHandlers[])() = {&TTarnForm::ZoomInButtonClick, &TTarnForm::ZoomOutButtonClick,
+                                                  &TTarnForm::FlipZoomButtonClick, &TTarnForm::RedrawButtonClick,
+                                                  &TTarnForm::LoadBMPButtonClick};
+    for (std::size_t i = 0; i < std::size(kViewButtons); ++i) {
+        QToolButton* button = AddToolButton(row, kViewButtons[i].name, kViewButtons[i].hint);
+        connect(button, &QToolButton::clicked, this, [this, handler = viewHandlers[i]] { (this->*handler)(); });
+    }
+    row->addSpacing(12);
+    auto* group = new QButtonGroup(panel);
+    group->setExclusive(true);
+    for (const TToolButtonSpec& spec : kToolButtons) {
+        QToolButton* button = AddToolButton(row, spec.name, spec.hint);
+        button->setCheckable(true);
+        button->setChecked(spec.tool == kSpotHeightTool);
+        group->addButton(button, spec.tool);
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int tool) {
+        SelectToolButton(tool, tool == kObjectsTool ? DefNetPopupMenu : nullptr);
+    });
+    row->addStretch(1);
+    row->addWidget(ReadoutLabel(panel, "XPosition"));
+    row->addWidget(new QLabel(":", panel));
+    row->addWidget(ReadoutLabel(panel, "YPosition"));
+    row->addWidget(new QLabel(":", panel));
+    row->addWidget(ReadoutLabel(panel, "ZPosition"));
+    XPosition = panel->findChild<QLabel*>("XPosition");
+    YPosition = panel->findChild<QLabel*>("YPosition");
+    ZPosition = panel->findChild<QLabel*>("ZPosition");
+}
+
+void TTarnForm::SelectToolButton(int toolCode, QMenu* popup)
+{
+    DefineNet->SetTool(toolCode, popup);
+}
+
+void TTarnForm::ShowHelp(int topic)
+{
+    HelpWindow->ShowTopic(topic);
+}
+
+void TTarnForm::Contents1Click()
+{
+    ShowHelp(1);
+}
+
+bool TTarnForm::event(QEvent* event)
+{
+    if (event->type() != TNotifyEvent::EventType())
+        return QMainWindow::event(event);
+    const auto* notification = static_cast<TNotifyEvent*>(event);
+    switch (notification->Number()) {
+    case kUndoAvailable:
+        Undo->setEnabled(true);
+        break;
+    case kUndoUsed:
+        Undo->setEnabled(false);
+        break;
+    case kBandRangeChanged: {
+        const QSignalBlocker blockMin(MinHeightSpin);
+        const QSignalBlocker blockMax(MaxHeightSpin);
+        MinHeightSpin->setValue(DefineNet->BandMin);
+        MaxHeightSpin->setValue(DefineNet->BandMax);
+        MinHeightSpinChange();
+        MaxHeightSpinChange();
+        break;
+    }
+    case kMouseOverNode:
+        ShowPositionReadout(static_cast<int>(notification->First()), UnpackColumn(notification->Second()),
+                            UnpackRow(notification->Second()));
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void TTarnForm::ShowPositionReadout(int height, int column, int row)
+{
+    XPosition->setText(QString::number(column));
+    YPosition->setText(QString::number(DefineNet->GridRows() - row - 1));
+    if (height == kNullHeight)
+        ZPosition->setText("Null");
+    else if (static_cast<MapUnits>(DefineNet->MapHeader.MapUnits) == MapUnits::MicroMetric)
+        ZPosition->setText(QString("%1").arg(height * 0.1, 5, 'f', 1));
+    else
+        ZPosition->setText(QString("%1").arg(height, 5));
+}
+
+}  // namespace tarn

@@ -1,0 +1,257 @@
+#include "editor/Tarn.h"
+
+#include "controls/Messages.h"
+#include "editor/ColourSet.h"
+#include "editor/NewMap.h"
+#include "editor/StatusPanels.h"
+#include "model/Errors.h"
+#include "model/LemFileIO.h"
+#include "model/MapFactory.h"
+#include "model/SettingsStore.h"
+#include "model/TerrainSlots.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace tarn {
+
+namespace {
+
+// Shows the hourglass for the life of a command.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+std::filesystem::path ToPath(const QString& fileName)
+{
+    return std::filesystem::path(fileName.toStdString());
+}
+
+void ShowError(const std::exception& error)
+{
+    const auto* coded = dynamic_cast<const ETarnError*>(&error);
+    ShowMessage(QString::fromStdString(error.what()),
+                coded ? QString::fromStdString(coded->caption()) : QString());
+}
+
+std::optional<QString> ChosenFile(QFileDialog* dialog)
+{
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().first();
+}
+
+}  // namespace
+
+bool TTarnForm::CreateMap(MapUnits units, int columns, int rows, double spacing)
+{
+    BusyCursor busy;
+    bool created = false;
+    try {
+        tarn::CreateMap(*DefineNet, {units, columns, rows, spacing}, ReadTerrainDefaults(settings_));
+        created = true;
+    } catch (const ETarnError&) {
+        // The refused size is the caller's to report; the map stays as it was.
+    }
+    MapChanged();
+    return created;
+}
+
+void TTarnForm::LoadMap(const QString& fileName)
+{
+    TStatusProgress progress(*StatusBar);
+    bool loaded = false;
+    try {
+        loaded = LoadLemFile(ToPath(fileName), *DefineNet, progress);
+    } catch (const ETarnError& error) {
+        ShowError(error);
+    }
+    progress.hideProgress();
+    progress.setCaptions({}, {});
+    if (loaded) {
+        currentFileName_ = fileName;
+        MapChanged();
+        return;
+    }
+    // The map is left empty: show no picture rather than a stale one.
+    DefineNet->Clear();
+    mapPresent_ = false;
+    DefineNet->SizePicture();
+    DefineNet->ComputeScale();
+    DefineNet->RedrawMap(true);
+    findChild<QAction*>("SaveMap")->setEnabled(false);
+    findChild<QAction*>("SaveAsMap")->setEnabled(false);
+}
+
+void TTarnForm::MapChanged()
+{
+    mapPresent_ = DefineNet->HasGrid();
+    findChild<QAction*>("SaveMap")->setEnabled(mapPresent_);
+    findChild<QAction*>("SaveAsMap")->setEnabled(mapPresent_);
+    DefineNet->BandMax = DefineNet->MapHeader.MaxHeight;
+    DefineNet->BandMin = DefineNet->MapHeader.MinHeight;
+    DefineNet->SetTool(kNoTool, nullptr);
+    previousZoom_ = DefineNet->Zoom;
+    Undo->setEnabled(false);
+    ShowHeightBands();
+    ShowTerrainPalette();
+    ShowMapDefinition();
+    DefineNet->SizePicture();
+    DefineNet->ComputeScale();
+    DefineNet->RedrawMap(true);
+    canvasScrollBox_->horizontalScrollBar()->setValue(0);
+    canvasScrollBox_->verticalScrollBar()->setValue(0);
+}
+
+void TTarnForm::NewMapClick()
+{
+    TCreateMapDialog dialog(this, [this](int topic) { ShowHelp(topic); });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const auto parameters = dialog.Parameters();
+    if (!parameters) {
+        ShowMessage(msg::InvalidMapSize);
+        return;
+    }
+    CreateMap(parameters->units, parameters->columns, parameters->rows, parameters->spacing);
+}
+
+void TTarnForm::OpenMapClick()
+{
+    if (const auto fileName = ChosenFile(OpenMapDialog))
+        LoadMap(*fileName);
+}
+
+void TTarnForm::SaveMapClick()
+{
+    if (currentFileName_.isEmpty())
+        SaveAsMapClick();
+    else
+        WriteMapFile();
+}
+
+void TTarnForm::SaveAsMapClick()
+{
+    if (!mapPresent_)
+        return;
+    if (const auto fileName = ChosenFile(SaveMapDialog))
+        SaveMapAs(*fileName);
+}
+
+void TTarnForm::SaveMapAs(const QString& fileName)
+{
+    currentFileName_ = fileName;
+    WriteMapFile();
+}
+
+void TTarnForm::WriteMapFile()
+{
+    // With no map loaded there is nothing to write; writing the empty lists
+    // would replace a good file with a broken one.
+    if (!mapPresent_)
+        return;
+    try {
+        BusyCursor busy;
+        SaveLemFile(ToPath(currentFileName_), *DefineNet);
+    } catch (const std::exception&) {
+        ShowMessage(msg::ErrorSavingLem);
+    }
+}
+
+void TTarnForm::ExitTarnClick()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void TTarnForm::LoadBMPButtonClick()
+{
+    if (const auto fileName = ChosenFile(OpenBackDialog))
+        LoadBackground(*fileName);
+}
+
+void TTarnForm::LoadBackground(const QString& fileName)
+{
+    QImage picture;
+    if (!picture.load(fileName, "BMP")) {
+        ShowMessage("E0002 Error loading bmp file");
+        return;
+    }
+    DefineNet->BackgroundPicture = picture.convertToFormat(QImage::Format_RGB32);
+    DefineNet->RedrawMap(true);
+}
+
+void TTarnForm::ZoomInButtonClick()
+{
+    if (DefineNet->Zoom >= kZoomTable.back())
+        return;
+    DefineNet->ZoomStep(true);
+    AfterZoomChange();
+}
+
+void TTarnForm::ZoomOutButtonClick()
+{
+    if (DefineNet->Zoom < 2)
+        return;
+    DefineNet->ZoomStep(false);
+    AfterZoomChange();
+}
+
+void TTarnForm::FlipZoomButtonClick()
+{
+    if (DefineNet->Zoom == previousZoom_)
+        return;
+    std::swap(DefineNet->Zoom, previousZoom_);
+    AfterZoomChange();
+}
+
+void TTarnForm::AfterZoomChange()
+{
+    // Keep the map point in the middle of the view where it was.
+    QScrollBar* horizontal = canvasScrollBox_->horizontalScrollBar();
+    QScrollBar* vertical = canvasScrollBox_->verticalScrollBar();
+    const QSize oldSize = DefineNet->MapPicture.Size();
+    const QSize view = canvasScrollBox_->viewport()->size();
+    const double centreX = oldSize.width() > 0 ? (horizontal->value() + view.width() / 2.0) / oldSize.width() : 0.5;
+    const double centreY = oldSize.height() > 0 ? (vertical->value() + view.height() / 2.0) / oldSize.height() : 0.5;
+
+    DefineNet->SizePicture();
+    DefineNet->EraseSectionLine();
+    DefineNet->ComputeScale();
+    DefineNet->RedrawMap(true);
+
+    const QSize newSize = DefineNet->MapPicture.Size();
+    horizontal->setValue(static_cast<int>(centreX * newSize.width() - view.width() / 2.0));
+    vertical->setValue(static_cast<int>(centreY * newSize.height() - view.height() / 2.0));
+}
+
+void TTarnForm::RedrawButtonClick()
+{
+    DefineNet->RedrawMap(true);
+    DefineNet->EraseSectionLine();
+}
+
+void TTarnForm::UndoClick()
+{
+    DefineNet->UndoLast();
+}
+
+void TTarnForm::ColourSettingsClick()
+{
+    ColourSettingsDlg->SetPalette(TerrainPaletteOf(DefineNet->MapHeader));
+    if (ColourSettingsDlg->exec() != QDialog::Accepted)
+        return;
+    ApplyTerrainPalette(DefineNet->MapHeader, ColourSettingsDlg->Palette());
+    ShowTerrainPalette();
+    // Outlines are drawn in the terrain colours.
+    DefineNet->RedrawMap(true);
+}
+
+}  // namespace tarn

@@ -1,6 +1,6 @@
 #include "model/IniText.h"
 
-#include <charconv>
+#include "model/ParseNumber.h"
 
 namespace tarn {
 
@@ -52,13 +52,7 @@ std::optional<std::string> IniText::Value(std::string_view section, std::string_
 std::optional<long long> IniText::Integer(std::string_view section, std::string_view key) const
 {
     const auto text = Value(section, key);
-    if (!text || text->empty())
-        return std::nullopt;
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (error != std::errc{} || end != text->data() + text->size())
-        return std::nullopt;
-    return value;
+    return text ? ParseInteger(*text) : std::nullopt;
 }
 
 IniText::Section& IniText::SectionNamed(std::string_view name)

@@ -1,6 +1,6 @@
 #include "model/SettingsStore.h"
 
-#include <charconv>
+#include "model/ParseNumber.h"
 
 namespace tarn {
 
@@ -24,13 +24,7 @@ std::optional<long long> MemorySettingsStore::ReadInteger(std::string_view keyPa
                                                           std::string_view name) const
 {
     const auto text = ReadText(keyPath, section, name);
-    if (!text)
-        return std::nullopt;
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (error != std::errc{} || end != text->data() + text->size())
-        return std::nullopt;
-    return value;
+    return text ? ParseInteger(*text) : std::nullopt;
 }
 
 void MemorySettingsStore::WriteText(std::string_view keyPath, std::string_view section, std::string_view name,

@@ -1,5 +1,7 @@
 #include "tools/CommandLine.h"
 
+#include "model/ParseNumber.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -58,11 +60,10 @@ std::string CommandLine::requireOption(const std::string& name) const
 long long CommandLine::integerOption(const std::string& name) const
 {
     const std::string text = requireOption(name);
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size())
+    const auto value = ParseInteger(text);
+    if (!value)
         throw UsageError("--" + name + " needs a whole number, not \"" + text + "\"");
-    return value;
+    return *value;
 }
 
 double CommandLine::realOption(const std::string& name) const

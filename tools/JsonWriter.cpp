@@ -19,15 +19,15 @@ void JsonWriter::startItem(std::string_view key)
         text_ += Quote(key) + ": ";
 }
 
-JsonWriter& JsonWriter::beginObject(std::string_view key)
+JsonWriter& JsonWriter::open(std::string_view key, char bracket)
 {
     startItem(key);
-    text_ += '{';
+    text_ += bracket;
     firstInScope_.push_back(true);
     return *this;
 }
 
-JsonWriter& JsonWriter::endObject()
+JsonWriter& JsonWriter::close(char bracket)
 {
     const bool empty = firstInScope_.back();
     firstInScope_.pop_back();
@@ -35,31 +35,16 @@ JsonWriter& JsonWriter::endObject()
         text_ += '\n';
         text_.append(2 * firstInScope_.size(), ' ');
     }
-    text_ += '}';
+    text_ += bracket;
     if (firstInScope_.empty())
         text_ += '\n';
     return *this;
 }
 
-JsonWriter& JsonWriter::beginArray(std::string_view key)
-{
-    startItem(key);
-    text_ += '[';
-    firstInScope_.push_back(true);
-    return *this;
-}
-
-JsonWriter& JsonWriter::endArray()
-{
-    const bool empty = firstInScope_.back();
-    firstInScope_.pop_back();
-    if (!empty) {
-        text_ += '\n';
-        text_.append(2 * firstInScope_.size(), ' ');
-    }
-    text_ += ']';
-    return *this;
-}
+JsonWriter& JsonWriter::beginObject(std::string_view key) { return open(key, '{'); }
+JsonWriter& JsonWriter::endObject() { return close('}'); }
+JsonWriter& JsonWriter::beginArray(std::string_view key) { return open(key, '['); }
+JsonWriter& JsonWriter::endArray() { return close(']'); }
 
 JsonWriter& JsonWriter::value(std::string_view key, long long number)
 {

@@ -31,6 +31,8 @@ public:
     const std::string& text() const { return text_; }
 
 private:
+    JsonWriter& open(std::string_view key, char bracket);
+    JsonWriter& close(char bracket);
     void startItem(std::string_view key);
     static std::string Quote(std::string_view text);
 

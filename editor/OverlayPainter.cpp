@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarn {
@@ -23,35 +25,31 @@ QPoint PixelOf(const TGraphPoint& point, double horizontal, double vertical)
     return {RoundPixel(point.X.toDouble() * horizontal), RoundPixel(point.Y.toDouble() * vertical)};
 }
 
-// Saves the painter's pen and brush, and selects the object's own.
-class ObjectPen {
-public:
-    ObjectPen(QPainter& painter, const TGraphObject& object) : painter_(painter)
-    {
-        painter_.save();
-        QPen pen(ToQColor(object.PenColour), std::max<int>(1, object.PenWidth));
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter_.setPen(pen);
-        painter_.setBrush(Qt::NoBrush);
-    }
-    ~ObjectPen() { painter_.restore(); }
-    ObjectPen(const ObjectPen&) = delete;
-    ObjectPen& operator=(const ObjectPen&) = delete;
+// Fills the outline of a stroke along the path. A filled outline gives
+// the same pixels however the picture is cut into tiles, which a clipped
+// line drawing does not. Coordinates are moved to the pixel centres.
+void Stroke(QPainter& painter, const QPainterPath& path, const TGraphObject& object, Qt::PenCapStyle cap)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(std::max<int>(1, object.PenWidth));
+    stroker.setCapStyle(cap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    painter.fillPath(stroker.createStroke(path.translated(0.5, 0.5)), ToQColor(object.PenColour));
+}
 
-private:
-    QPainter& painter_;
-};
-
-void DrawSpot(QPainter& painter, const TGraphPoint& point, double horizontal, double vertical)
+QPainterPath SpotPath(const TGraphPoint& point, double horizontal, double vertical)
 {
     // A cross nine pixels across, centred on the point.
     const double x = point.X.toDouble() * horizontal;
     const double y = point.Y.toDouble() * vertical;
     const int row = RoundPixel(y);
     const int column = RoundPixel(x);
-    painter.drawLine(RoundPixel(x - 5 + 1), row, RoundPixel(x + 5) - 1, row);
-    painter.drawLine(column, RoundPixel(y - 5 + 1), column, RoundPixel(y + 5) - 1);
+    QPainterPath path;
+    path.moveTo(RoundPixel(x - 5 + 1), row);
+    path.lineTo(RoundPixel(x + 5) - 1, row);
+    path.moveTo(column, RoundPixel(y - 5 + 1));
+    path.lineTo(column, RoundPixel(y + 5) - 1);
+    return path;
 }
 
 QFont LabelFont(const TEnhString& label, int dpiY)
@@ -69,40 +67,36 @@ QFont LabelFont(const TEnhString& label, int dpiY)
 void DrawGraphObject(QPainter& painter, const TGraphObject& object, double horizontal, double vertical)
 {
     const auto& points = object.Points;
+    const auto pixel = [&](std::size_t i) { return QPointF(PixelOf(points[i], horizontal, vertical)); };
+    QPainterPath path;
+    Qt::PenCapStyle cap = Qt::RoundCap;
     switch (object.Kind()) {
     case GraphKind::Ellipse:
-        if (points.size() == 2) {
-            ObjectPen pen(painter, object);
-            const QRect box = QRect(PixelOf(points[0], horizontal, vertical), PixelOf(points[1], horizontal, vertical)).normalized();
-            painter.drawEllipse(box);
-        }
+        if (points.size() == 2)
+            path.addEllipse(QRectF(pixel(0), pixel(1)).normalized());
         break;
     case GraphKind::Line:
         if (points.size() == 2) {
-            ObjectPen pen(painter, object);
-            painter.drawLine(PixelOf(points[0], horizontal, vertical), PixelOf(points[1], horizontal, vertical));
+            path.moveTo(pixel(0));
+            path.lineTo(pixel(1));
         }
         break;
     case GraphKind::Pen:
-        if (!points.empty()) {
-            ObjectPen pen(painter, object);
-            QPolygon line;
-            line.reserve(static_cast<int>(points.size()));
-            for (const auto& point : points)
-                line.append(PixelOf(point, horizontal, vertical));
-            if (line.size() == 1)
-                painter.drawPoint(line.first());
-            else
-                painter.drawPolyline(line);
+        // A stroke of one point still shows as a dot.
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (i == 0)
+                path.moveTo(pixel(0));
+            path.lineTo(pixel(i));
         }
         break;
     case GraphKind::Spot:
-        if (!points.empty()) {
-            ObjectPen pen(painter, object);
-            DrawSpot(painter, points.front(), horizontal, vertical);
-        }
+        if (!points.empty())
+            path = SpotPath(points.front(), horizontal, vertical);
+        cap = Qt::SquareCap;
         break;
     }
+    if (!path.isEmpty())
+        Stroke(painter, path, object, cap);
 }
 
 void DrawLabel(QPainter& painter, TEnhString& label, double horizontal, double vertical, int dpiY)

@@ -64,6 +64,11 @@ QLabel* ReadoutLabel(QWidget* parent, const char* name)
 
 }  // namespace
 
+QString MapFileFromArguments(const QStringList& arguments)
+{
+    return arguments.mid(1).join(' ');
+}
+
 TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* parent)
     : QMainWindow(parent), settings_(settings)
 {

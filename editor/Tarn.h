@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -31,6 +32,10 @@ class THelpWindow;
 class TShape;
 class TStatusPanels;
 struct TNewMapParameters;
+
+// The map file named on a command line: every word after the program's
+// name, joined with single blanks, so a path with blanks works unquoted.
+QString MapFileFromArguments(const QStringList& arguments);
 
 // The editor's main window. It owns the one map (the canvas DefineNet),
 // the menus, tool buttons, palette tabs and status bar; creates, opens and

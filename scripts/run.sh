@@ -9,4 +9,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
 
 sample=data/sample.lem
-build/tools/tarntool info "$sample"
+if [ -n "${DISPLAY:-}" ]; then
+  build/editor/tarnedit "$sample"
+else
+  build/tools/tarntool info "$sample"
+fi

@@ -77,6 +77,19 @@ double Degrees(double radians) { return radians * 180 / std::numbers::pi; }
 
 }  // namespace
 
+std::array<double, 2> QuadricTurn(const std::array<double, 3>& d)
+{
+    const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    const double l = std::sqrt(d[1] * d[1] + d[2] * d[2]);
+    // Turning about x by -acos(dz / l) lifts the z axis into the y-z plane
+    // upwards; a downward axis (dy < 0) needs the opposite turn.
+    double rx = l > 0 ? -Degrees(std::acos(std::clamp(d[2] / l, -1.0, 1.0))) : 0;
+    if (d[1] < 0)
+        rx = -rx;
+    const double ry = length > 0 ? Degrees(std::asin(std::clamp(d[0] / length, -1.0, 1.0))) : 0;
+    return {rx, ry};
+}
+
 TActor::TActor() : quadric_(gluNewQuadric()) {}
 
 TActor::~TActor()
@@ -288,15 +301,9 @@ void TActor::DrawPrimitive(const TActorPrimitive& p, const std::array<double, 3>
     case PrimitiveKind::Cone: {
         const auto base = at(0);
         const auto top = at(1);
-        const double dx = top[0] - base[0], dy = top[1] - base[1], dz = top[2] - base[2];
-        const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
-        const double l = std::sqrt(dy * dy + dz * dz);
-        // Turning the quadric's z axis about x by -acos(dz / l) points it up
-        // for dy >= 0; a downward axis needs the opposite turn.
-        double rx = l > 0 ? -Degrees(std::acos(std::clamp(dz / l, -1.0, 1.0))) : 0;
-        if (dy < 0)
-            rx = -rx;
-        const double ry = length > 0 ? Degrees(std::asin(std::clamp(dx / length, -1.0, 1.0))) : 0;
+        const std::array<double, 3> d{top[0] - base[0], top[1] - base[1], top[2] - base[2]};
+        const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+        const auto [rx, ry] = QuadricTurn(d);
         glPushMatrix();
         glTranslated(base[0], base[1], base[2]);
         glRotated(rx, 1, 0, 0);

@@ -84,6 +84,10 @@ private:
     GLUquadric* quadric_ = nullptr;
 };
 
+// The turns (degrees about x, then about y) that point a GLU quadric's z
+// axis along the direction d.
+std::array<double, 2> QuadricTurn(const std::array<double, 3>& d);
+
 inline constexpr const char* kActorLoadErrorMessage = "Error loading Actor";
 inline constexpr const char* kActorFileErrorMessage = "E0024 Read error for Actor file.  Actor will not be plotted";
 

@@ -46,19 +46,18 @@ std::vector<std::string> TViewNet::LoadActors()
     return warnings;
 }
 
-void TViewNet::PlaceActor(int index, int /*column*/, int /*row*/)
+bool TViewNet::ActorPlacement(int index, double& offsetX, double& offsetY)
 {
     const TGridSquare* square = GetSquare(index);
     if (!square || square->Terrain < 0 || square->Terrain >= kTerrainSlots)
-        return;
+        return false;
     const auto slot = static_cast<std::size_t>(square->Terrain);
     const auto& record = MapHeader.TerrainActors[slot];
     if (!record.ActorGroundFlag || MapHeader.DrawingScheme == kSchemePlain || !record.DrawActor ||
         MapHeader.ActorFiles[slot].text().find(".pov") == std::string::npos || !actors_[slot])
-        return;
-
-    double offsetX = 0.5;
-    double offsetY = 0.5;
+        return false;
+    offsetX = 0.5;
+    offsetY = 0.5;
     // Every square that draws a random number starts its own sequence from
     // its index, so placement, size and turn do not depend on the order the
     // squares are drawn in (nor change from one animation frame to the next).
@@ -68,11 +67,20 @@ void TViewNet::PlaceActor(int index, int /*column*/, int /*row*/)
             random_->Next(100);
     }
     if (record.ActorDensity < 100 && record.ActorDensity < random_->Next(100))
-        return;
+        return false;
     if (record.NotCentred) {
         offsetX = random_->NextReal();
         offsetY = random_->NextReal();
     }
+    return true;
+}
+
+void TViewNet::PlaceActor(int index, int /*column*/, int /*row*/)
+{
+    double offsetX = 0.5;
+    double offsetY = 0.5;
+    if (!ActorPlacement(index, offsetX, offsetY))
+        return;
     glPushAttrib(GL_TEXTURE_BIT | GL_LIGHTING_BIT);
     glDisable(GL_TEXTURE_1D);
     glDisable(GL_TEXTURE_2D);

@@ -53,21 +53,19 @@ ColourRGBA Bilinear(const std::array<double, 4>& w, const std::array<ColourRGBA,
             channel(&ColourRGBA::alpha)};
 }
 
-// Subdivision level for a size on screen: each level doubles the size that
-// earns it.
-int LevelForSize(double size)
+}  // namespace
+
+int TViewNet::DetailLevel(double size, int fractalDepth)
 {
     static constexpr double kLimits[] = {5, 9, 17, 33, 65, 129};
     int level = 0;
     for (const double limit : kLimits) {
         if (size < limit)
-            return level;
+            break;
         ++level;
     }
-    return level;
+    return std::min(level, fractalDepth);
 }
-
-}  // namespace
 
 void TViewNet::SetTerrainMaterial(int terrain)
 {
@@ -150,7 +148,7 @@ void TViewNet::DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const
     const double size = ScreenSize(corners);
     if (size <= 0)
         return;
-    const int depth = std::min(LevelForSize(size), fractalDepth);
+    const int depth = DetailLevel(size, fractalDepth);
     SetTerrainMaterial(record.terrain);
     DrawDetailedQuad(corners, depth, record, corners);
     if (!record.waterNextToLand)

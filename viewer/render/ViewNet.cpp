@@ -323,7 +323,7 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
     if (squareColumns < 1 || squareRows < 1 || SquareCount() < squareColumns * squareRows ||
         PointCount() < h.Columns * h.Rows)
         return true;
-    if (fractalDepth == 0 && TSceneCache::Covers(*this))
+    if (fractalDepth == 0 && UseSceneCache && TSceneCache::Covers(*this))
         return WalkCached(progress);
 
     NullProgress silent;

@@ -83,11 +83,18 @@ public:
     // The square's size on screen in pixels (through feedback mode, with the
     // view widened by 15 degrees); 0 when no corner is on screen.
     double ScreenSize(const std::array<TMapPoint, 4>& corners);
+    // The subdivision depth for a size on screen: below 5 pixels 0, each
+    // doubling one more, at most 6 and at most fractalDepth.
+    static int DetailLevel(double size, int fractalDepth);
     // Height added to a lattice point of the square: relief from the noise
     // and, on water, waves.
     double Displacement(double x, double y, const TColourRecord& record, const std::array<TMapPoint, 4>& square,
                         double& water) const;
     double WaveHeight(double x, double y, double water) const;
+    // Whether an actor stands on the square and where in it (fractions of
+    // the square eastward and southward). Squares that draw random numbers
+    // start their own sequence seeded with their index.
+    bool ActorPlacement(int index, double& offsetX, double& offsetY);
     void PlaceActor(int index, int column, int row);
     void DrawActor(int index, double offsetX, double offsetY);
 
@@ -102,6 +109,9 @@ public:
     // The user's settings ("Drawing"/"SkyFile"); none means no sky file.
     const ISettingsStore* Settings = nullptr;
     bool OverlayReload = true;
+    // Passes at fractal depth 0 keep the surface as a vertex array between
+    // frames; switching it off sends every square anew (same picture).
+    bool UseSceneCache = true;
     bool SkyReload = true;
 
     // The terrain material last set by a detailed square.

@@ -1,0 +1,298 @@
+// Whole passes of DrawScene through OSMesa, checked against colours worked
+// out here from the lighting and colour rules.
+#include "RenderFixture.h"
+
+#include "viewer/render/DibPicture.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+namespace tarn::test {
+namespace {
+
+using Vec = std::array<double, 3>;
+
+Vec Sub(const Vec& a, const Vec& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+double Dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+Vec Cross(const Vec& a, const Vec& b)
+{
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+Vec Normalised(const Vec& v)
+{
+    const double length = std::sqrt(Dot(v, v));
+    return {v[0] / length, v[1] / length, v[2] / length};
+}
+double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+// The fixed-function colour of a lit vertex with colour material: global
+// ambient 0.2, the light's ambient and diffuse parts, no specular.
+Rgb LitColour(TColorRef base, double ambient, double diffuse, double nDotL)
+{
+    const auto channel = [&](int value) {
+        const double lit = value / 255.0 * (0.2 + ambient + diffuse * std::max(0.0, nDotL));
+        return static_cast<std::uint8_t>(std::lround(std::min(1.0, lit) * 255));
+    };
+    return {channel(RedOf(base)), channel(GreenOf(base)), channel(BlueOf(base))};
+}
+
+TEST(SceneRender, ClearColourIsTheSkyColour)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    net.MapHeader.TargetPos = {0, 0, 3000};  // looking up, away from the ground
+    const TDibPicture picture = Render(net);
+    EXPECT_EQ(picture.PixelAt(0, 0), ToRgb(net.MapHeader.SkyColour));
+    EXPECT_EQ(picture.PixelAt(159, 119), ToRgb(net.MapHeader.SkyColour));
+}
+
+TEST(SceneRender, FlatMapSeenFromAboveShowsTheLitGradientColourInTheCentre)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.CameraPos = {0, -10, 800};
+    h.TargetPos = {0, 0, 0};
+    const TDibPicture picture = Render(net, 161, 121);
+
+    // Height 0 in -900..900 is 9/18 of the way: gradient entry 9 exactly.
+    const TColorRef expectedBase = h.GradientColours[9];
+    // Eye space of gluLookAt: the target straight ahead, the ground's
+    // normal (0, 1, 0) turned into the camera's frame.
+    const Vec eye{0, 8, 0.1};
+    const Vec centre{0, 0, 0};
+    const Vec forward = Normalised(Sub(centre, eye));
+    const Vec side = Normalised(Cross(forward, {0, 1, 0}));
+    const Vec up = Cross(side, forward);
+    const Vec normal{Dot(side, {0, 1, 0}), Dot(up, {0, 1, 0}), -Dot(forward, {0, 1, 0})};
+    const Vec vertex{0, 0, -std::sqrt(Dot(Sub(centre, eye), Sub(centre, eye)))};
+    // The light sits at a fixed place relative to the camera.
+    const Vec light{std::sin(Radians(h.LightAz)) * 100, std::cos(Radians(h.LightAz + 180.0)) * 100,
+                    std::sin(Radians(90.0 - h.LightAlt)) * 100};
+    const double nDotL = Dot(normal, Normalised(Sub(light, vertex)));
+    const Rgb expected = LitColour(expectedBase, h.ShadingDensity * 0.01, h.ShadingContrast * 0.01, nDotL);
+
+    EXPECT_LE(Difference(picture.PixelAt(80, 60), expected), 3)
+        << "got " << int(picture.PixelAt(80, 60).red) << "," << int(picture.PixelAt(80, 60).green) << ","
+        << int(picture.PixelAt(80, 60).blue);
+}
+
+TEST(SceneRender, MistPullsDistantPixelsTowardTheMistColour)
+{
+    TViewNet net;
+    MakeFlatMap(net, 41);
+    auto& h = net.MapHeader;
+    h.CameraPos = {0, -900, 60};
+    h.TargetPos = {0, 0, 0};
+    const TDibPicture clear = Render(net);
+    h.MistLevel = 2500;
+    const TDibPicture misty = Render(net);
+
+    const Rgb mist = ToRgb(h.MistColour);
+    // The first ground row under the horizon lies far away, the bottom row near.
+    int far = 0;
+    while (far < 120 && clear.PixelAt(80, far) == ToRgb(h.SkyColour))
+        ++far;
+    ASSERT_LT(far + 2, 119) << "no ground in the picture";
+    const int nearRow = 119;
+    const int farRow = far + 2;
+    EXPECT_LT(Difference(misty.PixelAt(80, farRow), mist), Difference(clear.PixelAt(80, farRow), mist));
+    // Mist thickens with distance.
+    EXPECT_LT(Difference(misty.PixelAt(80, farRow), mist), Difference(misty.PixelAt(80, nearRow), mist));
+}
+
+TEST(SceneRender, GridLinesAppearInTheGridColourOnlyWhenGridModeDrawsThem)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.DrawingScheme = kSchemePlain;  // plain green ground: no red in it
+    const auto isGridRed = [](Rgb p) { return p.red > 120 && p.green < 40 && p.blue < 40; };
+
+    h.GridMode = 0;
+    EXPECT_GT(CountPixels(Render(net), isGridRed), 200);
+    h.GridMode = 2;
+    EXPECT_EQ(CountPixels(Render(net), isGridRed), 0);
+    // Any value but 2 draws them.
+    h.GridMode = 7;
+    EXPECT_GT(CountPixels(Render(net), isGridRed), 200);
+}
+
+TEST(SceneRender, OverlaySchemeShowsTheOverlayPictureColours)
+{
+    // West half red, east half blue.
+    TDibPicture overlay = TDibPicture::Blank(64, 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            overlay.SetPixel(x, y, x < 32 ? Rgb{255, 0, 0} : Rgb{0, 0, 255});
+    const auto file = std::filesystem::temp_directory_path() / "render-test-overlay.bmp";
+    WriteBmpFile(file, overlay);
+
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.DrawingScheme = kSchemeOverlay;
+    h.OverlayFile.setText(file.string());
+    h.ShadingDensity = 100;  // lit white at least: the texture shows as it is
+    const TDibPicture picture = Render(net);
+    std::filesystem::remove(file);
+
+    EXPECT_EQ(picture.PixelAt(60, 100), (Rgb{255, 0, 0}));
+    EXPECT_EQ(picture.PixelAt(100, 100), (Rgb{0, 0, 255}));
+    EXPECT_FALSE(net.OverlayReload) << "the texture is built once";
+}
+
+TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSquareWalk)
+{
+    TViewNet net;
+    MakeFlatMap(net, 31);
+    for (std::size_t i = 0; i < net.Points().size(); ++i)
+        net.Points()[i].Height = static_cast<std::int16_t>(300 * std::sin(i * 0.37) + 100 * std::cos(i * 0.011));
+    net.UpdateSquares();
+    for (std::size_t i = 0; i < net.Squares().size(); i += 7)
+        net.Squares()[i].Terrain = static_cast<std::int16_t>(i % 8);
+    auto& h = net.MapHeader;
+    h.DrawTerrains = 1;
+    for (const int grid : {2, 0}) {
+        h.GridMode = static_cast<std::int16_t>(grid);
+        net.UseSceneCache = true;
+        const auto first = Checksum(Render(net));
+        const auto second = Checksum(Render(net));
+        EXPECT_EQ(first, second) << "grid mode " << grid;
+        net.UseSceneCache = false;
+        EXPECT_EQ(Checksum(Render(net)), first) << "grid mode " << grid;
+    }
+    // A changed height is noticed by the kept surface.
+    net.UseSceneCache = true;
+    const auto before = Checksum(Render(net));
+    net.Points()[15 * 31 + 15].Height = 2000;
+    net.UpdateSquares();
+    const auto cached = Checksum(Render(net));
+    net.UseSceneCache = false;
+    EXPECT_NE(cached, before);
+    EXPECT_EQ(Checksum(Render(net)), cached);
+}
+
+TEST(SceneRender, ZeroVerticalScaleIsDrawnAsHundredPercent)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    for (std::size_t i = 0; i < net.Points().size(); ++i)
+        net.Points()[i].Height = static_cast<std::int16_t>(i % 13 * 40);
+    net.UpdateSquares();
+    net.MapHeader.VerticalScale = 1;
+    const double divisor = net.HeightDivisor();
+    const auto hundredPercent = Checksum(Render(net));
+    net.MapHeader.VerticalScale = 0;
+    EXPECT_DOUBLE_EQ(net.HeightDivisor(), divisor);
+    EXPECT_TRUE(std::isfinite(net.HeightDivisor()));
+    EXPECT_EQ(Checksum(Render(net)), hundredPercent);
+}
+
+TEST(SceneRender, HeightDivisorFollowsUnitsAndScales)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    const double horizontal = h.WorldWidth / (h.Columns * static_cast<double>(h.Spacing));
+    h.VerticalScale = 2;
+    EXPECT_DOUBLE_EQ(net.HeightDivisor(), 100 / (horizontal * 2));
+    h.MapUnits = static_cast<std::int16_t>(MapUnits::MicroMetric);
+    EXPECT_DOUBLE_EQ(net.HeightDivisor(), 100 * 100 / (horizontal * 2));
+}
+
+TEST(SceneRender, LightAndMistAreSetFromTheHeader)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.LightAz = 90;
+    h.LightAlt = 45;
+    h.MistLevel = 10;
+    TOffscreenContext context(32, 32);
+    net.SetViewSize(32, 32);
+    net.DrawScene(0, 0, nullptr);
+    float position[4];
+    glGetLightfv(GL_LIGHT0, GL_POSITION, position);
+    EXPECT_NEAR(position[0], 100, 1e-3);
+    EXPECT_NEAR(position[1], 0, 1e-3);
+    EXPECT_NEAR(position[2], 70.7107, 1e-3);
+    EXPECT_EQ(position[3], 1);
+    EXPECT_TRUE(glIsEnabled(GL_FOG));
+    GLint mode = 0;
+    glGetIntegerv(GL_FOG_MODE, &mode);
+    EXPECT_EQ(mode, GL_EXP2);
+    float density = 0;
+    glGetFloatv(GL_FOG_DENSITY, &density);
+    EXPECT_NEAR(density, 0.1996, 1e-6);
+
+    h.MistLevel = 5000;
+    net.DrawScene(0, 0, nullptr);
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+}
+
+class RecordingProgress final : public IProgress {
+public:
+    explicit RecordingProgress(bool cancel) : cancel_(cancel) {}
+    void setCaptions(std::string_view operation, std::string_view step) override
+    {
+        operation_ = operation;
+        steps.emplace_back(step);
+    }
+    void setPercent(int percent) override { lastPercent = percent; }
+    void hideProgress() override {}
+    bool pump() override { return !cancel_; }
+
+    std::vector<std::string> steps;
+    std::string operation_;
+    int lastPercent = -1;
+
+private:
+    bool cancel_;
+};
+
+TEST(SceneRender, ProgressShowsTheStepsAndACancelStopsThePass)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    net.MapHeader.BackgroundType = 142;
+    RecordingProgress progress(false);
+    bool completed = false;
+    Render(net, 32, 32, 0, &progress, &completed);
+    EXPECT_TRUE(completed);
+    EXPECT_EQ(progress.operation_, "Drawing Landscape View");
+    EXPECT_EQ(progress.steps, (std::vector<std::string>{"Initialization", "Drawing sky", "Drawing ground",
+                                                        "Drawing Surface", "Completed"}));
+    EXPECT_EQ(progress.lastPercent, 100);
+
+    net.SetFrameInfo(1, 24);
+    RecordingProgress cancelling(true);
+    Render(net, 32, 32, 0, &cancelling, &completed);
+    EXPECT_FALSE(completed);
+    EXPECT_EQ(cancelling.operation_, "Creating Animation (25 Frames)");
+}
+
+TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.BackgroundType = 142;
+    h.TargetPos = {0, 2000, 300};  // level with the camera, looking north
+    h.MistColour = RGB(250, 250, 250);
+    const TDibPicture picture = Render(net);
+    // The top of the picture looks at the sky cone near its apex, the rows
+    // just above the horizon at its misty rim.
+    const Rgb top = picture.PixelAt(80, 0);
+    const Rgb horizon = picture.PixelAt(80, 58);
+    EXPECT_GT(horizon.red, top.red + 40);
+    EXPECT_GT(horizon.green, top.green + 40);
+}
+
+}  // namespace
+}  // namespace tarn::test

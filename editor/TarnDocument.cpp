@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 
 namespace tarn {
 
@@ -97,6 +98,13 @@ void TTarnForm::MapChanged()
     findChild<QAction*>("SaveAsMap")->setEnabled(mapPresent_);
     DefineNet->BandMax = DefineNet->MapHeader.MaxHeight;
     DefineNet->BandMin = DefineNet->MapHeader.MinHeight;
+    // The spins show the range the legend uses.
+    {
+        const QSignalBlocker blockMin(MinHeightSpin);
+        const QSignalBlocker blockMax(MaxHeightSpin);
+        MinHeightSpin->setValue(DefineNet->BandMin);
+        MaxHeightSpin->setValue(DefineNet->BandMax);
+    }
     DefineNet->SetTool(kNoTool, nullptr);
     previousZoom_ = DefineNet->Zoom;
     Undo->setEnabled(false);

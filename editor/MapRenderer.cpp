@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tarn {
 
@@ -47,15 +48,31 @@ std::pair<int, int> StepRange(int from, int to, double scale, int reach, int cou
     return {std::max(first, 0), std::min(last, count - 1)};
 }
 
+// Stretches the background over the whole picture, nearest pixel first:
+// each picture pixel takes the background pixel under its centre, so any
+// area gives the same pixels as the whole.
 void DrawBackground(QPainter& painter, const TRenderSettings& settings, const QRect& area)
 {
-    const QImage& picture = settings.backgroundPicture;
-    if (picture.isNull() || settings.picture.isEmpty())
+    if (settings.backgroundPicture.isNull() || settings.picture.isEmpty())
         return;
-    const double sx = static_cast<double>(picture.width()) / settings.picture.width();
-    const double sy = static_cast<double>(picture.height()) / settings.picture.height();
-    const QRectF source(area.left() * sx, area.top() * sy, area.width() * sx, area.height() * sy);
-    painter.drawImage(QRectF(area), picture, source);
+    const QImage source = settings.backgroundPicture.format() == QImage::Format_RGB32
+                              ? settings.backgroundPicture
+                              : settings.backgroundPicture.convertToFormat(QImage::Format_RGB32);
+    const double sx = static_cast<double>(source.width()) / settings.picture.width();
+    const double sy = static_cast<double>(source.height()) / settings.picture.height();
+    std::vector<int> columns(static_cast<std::size_t>(area.width()));
+    for (int i = 0; i < area.width(); ++i)
+        columns[static_cast<std::size_t>(i)] =
+            std::min(static_cast<int>((area.left() + i + 0.5) * sx), source.width() - 1);
+    QImage stretched(area.size(), QImage::Format_RGB32);
+    for (int j = 0; j < area.height(); ++j) {
+        const int row = std::min(static_cast<int>((area.top() + j + 0.5) * sy), source.height() - 1);
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        auto* out = reinterpret_cast<QRgb*>(stretched.scanLine(j));
+        for (int i = 0; i < area.width(); ++i)
+            out[i] = in[columns[static_cast<std::size_t>(i)]];
+    }
+    painter.drawImage(area.topLeft(), stretched);
 }
 
 void DrawHeights(QPainter& painter, const TNet& net, const TGridSize& grid, const TRenderSettings& settings,

@@ -90,8 +90,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    BuildToolPanel();
-    column->addWidget(findChild<QWidget*>("ToolPanel"));
+    column->addWidget(BuildToolPanel());
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     row->addWidget(BuildPalette());
@@ -199,7 +198,7 @@ QToolButton* TTarnForm::AddToolButton(QBoxLayout* row, const char* name, const c
     return button;
 }
 
-void TTarnForm::BuildToolPanel()
+QWidget* TTarnForm::BuildToolPanel()
 {
     auto* panel = new QFrame(this);
     panel->setObjectName("ToolPanel");
@@ -226,22 +225,18 @@ void TTarnForm::BuildToolPanel()
         group->addButton(button, spec.tool);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int tool) {
-        SelectToolButton(tool, tool == kObjectsTool ? DefNetPopupMenu : nullptr);
+        DefineNet->SetTool(tool, tool == kObjectsTool ? DefNetPopupMenu : nullptr);
     });
     row->addStretch(1);
-    row->addWidget(ReadoutLabel(panel, "XPosition"));
+    XPosition = ReadoutLabel(panel, "XPosition");
+    YPosition = ReadoutLabel(panel, "YPosition");
+    ZPosition = ReadoutLabel(panel, "ZPosition");
+    row->addWidget(XPosition);
     row->addWidget(new QLabel(":", panel));
-    row->addWidget(ReadoutLabel(panel, "YPosition"));
+    row->addWidget(YPosition);
     row->addWidget(new QLabel(":", panel));
-    row->addWidget(ReadoutLabel(panel, "ZPosition"));
-    XPosition = panel->findChild<QLabel*>("XPosition");
-    YPosition = panel->findChild<QLabel*>("YPosition");
-    ZPosition = panel->findChild<QLabel*>("ZPosition");
-}
-
-void TTarnForm::SelectToolButton(int toolCode, QMenu* popup)
-{
-    DefineNet->SetTool(toolCode, popup);
+    row->addWidget(ZPosition);
+    return panel;
 }
 
 void TTarnForm::ShowHelp(int topic)

@@ -8,12 +8,9 @@
 #include <QStringList>
 
 #include <array>
-#include <memory>
 
 class QAction;
 class QBoxLayout;
-class QButtonGroup;
-class QCheckBox;
 class QFileDialog;
 class QLabel;
 class QMenu;
@@ -31,7 +28,6 @@ class TFloatEdit;
 class THelpWindow;
 class TShape;
 class TStatusPanels;
-struct TNewMapParameters;
 
 // The map file named on a command line: every word after the program's
 // name, joined with single blanks, so a path with blanks works unquoted.
@@ -122,7 +118,7 @@ protected:
 
 private:
     void BuildMenus();
-    void BuildToolPanel();
+    QWidget* BuildToolPanel();
     void BuildFileDialogs();
     QWidget* BuildPalette();
     QWidget* BuildHeightsTab();
@@ -130,7 +126,6 @@ private:
     QWidget* BuildObjectsTab();
     QWidget* BuildMapTab();
     QToolButton* AddToolButton(QBoxLayout* row, const char* name, const char* hint);
-    void SelectToolButton(int toolCode, QMenu* popup);
     void AfterZoomChange();
     void WriteMapFile();
     void ShowPositionReadout(int height, int column, int row);

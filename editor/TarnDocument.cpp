@@ -120,10 +120,16 @@ void TTarnForm::MapChanged()
 
 void TTarnForm::NewMapClick()
 {
-    TCreateMapDialog dialog(this, [this](int topic) { ShowHelp(topic); });
-    if (dialog.exec() != QDialog::Accepted)
+    std::optional<TNewMapParameters> parameters;
+    try {
+        TCreateMapDialog dialog(this, [this](int topic) { ShowHelp(topic); });
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        parameters = dialog.Parameters();
+    } catch (const std::exception&) {
+        ShowMessage("E0048 Error creating New Map dialog");
         return;
-    const auto parameters = dialog.Parameters();
+    }
     if (!parameters) {
         ShowMessage(msg::InvalidMapSize);
         return;

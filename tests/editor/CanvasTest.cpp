@@ -82,6 +82,24 @@ TEST_F(CanvasTest, AreaToolsStartTheRubberRectangleAtTheClampedEdge)
     EXPECT_EQ(rubber.RubberEnd(), QPoint(50, 60));
 }
 
+TEST_F(CanvasTest, TheRubberRectangleIsPaintedOverTheMapAndGoesAway)
+{
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    net.BackgroundPicture = red;
+    net.RedrawMap(true);
+    net.SetTool(kAreaTerrainTool, nullptr);
+    net.MouseDown({20, 20}, Qt::LeftButton);
+    net.MouseMove({60, 50});
+    QImage shown = net.grab().toImage();
+    const QRgb edge = shown.pixel(40, 20);
+    EXPECT_TRUE(edge == qRgb(0, 0, 0) || edge == qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(40, 35), qRgb(255, 0, 0));
+    net.MouseUp({60, 50}, Qt::LeftButton);
+    shown = net.grab().toImage();
+    EXPECT_EQ(shown.pixel(40, 20), qRgb(255, 0, 0));
+}
+
 TEST_F(CanvasTest, MovesReportTheNodeAndReachTheToolOnlyWhilePressed)
 {
     net.GetPoint(3 + 2 * 20 + 1)->Height = 321;

@@ -157,6 +157,11 @@ TEST_F(MapRendererTest, TilesGiveTheSamePixelsAsOneWholeDrawing)
     line->PenColour = RGB(255, 0, 0);
     line->Points = {{Real48::fromDouble(3.3), Real48::fromDouble(4.1)}, {Real48::fromDouble(100.2), Real48::fromDouble(80.7)}};
     net.Overlays.push_back(std::move(line));
+    QImage background(37, 23, QImage::Format_RGB32);
+    for (int y = 0; y < background.height(); ++y)
+        for (int x = 0; x < background.width(); ++x)
+            background.setPixel(x, y, qRgb(x * 6, y * 10, (x * y) % 256));
+    settings.backgroundPicture = background;
     for (int zoom : {5, 18}) {
         const QImage whole = Render(zoom);
         TMapPicture picture([&](QPainter& painter, const QRect& area) { RenderMapArea(painter, net, settings, area); }, 4);

@@ -5,6 +5,7 @@
 #include "editor/HelpWindow.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
+#include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
 #include "editor/ToolGlyphs.h"
 
@@ -128,10 +129,8 @@ void TTarnForm::BuildFileDialogs()
     SaveMapDialog->setObjectName("SaveMapDialog");
     SaveMapDialog->setAcceptMode(QFileDialog::AcceptSave);
     SaveMapDialog->setDefaultSuffix("lem");
-    OpenBackDialog = new QFileDialog(this, "Open", {}, "Bitmaps (*.bmp)");
+    OpenBackDialog = new TPictureOpenDialog(this, "Bitmaps (*.bmp)");
     OpenBackDialog->setObjectName("OpenBackDialog");
-    OpenBackDialog->setFileMode(QFileDialog::ExistingFile);
-    OpenBackDialog->setOption(QFileDialog::ReadOnly, false);
 }
 
 void TTarnForm::BuildMenus()

@@ -25,6 +25,7 @@ class ISettingsStore;
 class TColourSettingsDlg;
 class TEnhTrackBar;
 class TFloatEdit;
+class TPictureOpenDialog;
 class THelpWindow;
 class TShape;
 class TStatusPanels;
@@ -91,7 +92,7 @@ public:
     TStatusPanels* StatusBar;
     QFileDialog* OpenMapDialog;
     QFileDialog* SaveMapDialog;
-    QFileDialog* OpenBackDialog;
+    TPictureOpenDialog* OpenBackDialog;
     QMenu* DefNetPopupMenu;
     QAction* Undo;
     QLabel* XPosition;

@@ -3,6 +3,7 @@
 #include "controls/Messages.h"
 #include "editor/ColourSet.h"
 #include "editor/NewMap.h"
+#include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
 #include "model/Errors.h"
 #include "model/LemFileIO.h"

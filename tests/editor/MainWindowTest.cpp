@@ -413,6 +413,25 @@ TEST_F(MainWindowTest, BackgroundPicture)
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(255, 255, 255));
 }
 
+TEST_F(MainWindowTest, BackgroundDialogPreviewsThePicture)
+{
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 150, 0));
+    const QString path = folder.filePath("preview.bmp");
+    ASSERT_TRUE(picture.save(path, "BMP"));
+    OnNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "OpenBackDialog");
+        dialog.selectFile(path);
+        emit dialog.currentChanged(path);
+        const QLabel* preview = dialog.findChild<QLabel*>("PicturePreview");
+        ASSERT_NE(preview, nullptr);
+        EXPECT_FALSE(preview->pixmap().isNull());
+        static_cast<QDialog&>(dialog).accept();
+    });
+    window.LoadBMPButtonClick();
+    EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(0, 150, 0));
+}
+
 TEST_F(MainWindowTest, ContentsOpensHelpTopicOne)
 {
     window.Contents1Click();

@@ -18,7 +18,7 @@ namespace tarn {
 namespace {
 
 constexpr int TickLength = 5;
-constexpr double MarkerSize = 7;
+constexpr double MarkerSize = 5;
 // Points are found by x with this much room for the rounding of stored reals.
 constexpr double SameX = 1e-9;
 

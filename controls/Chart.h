@@ -108,7 +108,7 @@ private:
     std::vector<QXYSeries*> series_;
     bool ticksVisible_ = true;
     QColor backgroundColour_ = Qt::white;
-    QColor gridColour_ = QColor(0xC0, 0xC0, 0xC0);
+    QColor gridColour_ = QColor(0xA0, 0xA0, 0xA0);
     QColor axesColour_ = Qt::black;
 };
 

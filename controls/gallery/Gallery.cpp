@@ -141,6 +141,6 @@ int main(int argc, char** argv)
     const QStringList arguments = app.arguments();
     const int quitAt = arguments.indexOf("--quit-after");
     if (quitAt >= 0 && quitAt + 1 < arguments.size())
-        QTimer::singleShot(arguments[quitAt + 1].toInt(), &app, &QApplication::quit);
+        QTimer::singleShot(arguments[quitAt + 1].toInt(), &app, [] { QApplication::exit(0); });
     return app.exec();
 }

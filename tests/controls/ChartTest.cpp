@@ -91,6 +91,9 @@ TEST_F(ChartTest, SwitchesGridLinesAndTicks)
     chart.SetVerticalGridLines(false);
     EXPECT_FALSE(chart.YAxis()->isGridLineVisible());
     EXPECT_FALSE(chart.XAxis()->isGridLineVisible());
+    chart.SetGridColour(Qt::darkGreen);
+    EXPECT_EQ(chart.XAxis()->gridLineColor(), QColor(Qt::darkGreen));
+    EXPECT_EQ(chart.YAxis()->gridLineColor(), QColor(Qt::darkGreen));
 
     chart.SetAxesColour(Qt::red);
     const QPoint belowAxis = (chart.PositionOf({4, 0}) + QPointF(0, 3)).toPoint();

@@ -224,6 +224,13 @@ TEST(GradientStripTest, TopRowShowsColour18AndColour19NeverShows)
         EXPECT_EQ(qRed(strip.pixel(0, y)), qGreen(strip.pixel(0, y))) << y;
 }
 
+TEST(GradientColourTest, TruncatesAndKeepsEachChannelInItsByte)
+{
+    EXPECT_EQ(GradientColour(204.9, 0.99, 255), 0xFF00CCu);
+    // A channel beyond 255 must not spill into its neighbour.
+    EXPECT_EQ(GradientColour(300, -4, 12.5), 0x0C00FFu);
+}
+
 TEST(GradientStripTest, EmptyPictureDrawsNothing)
 {
     EXPECT_TRUE(GradientStripImage(TGradient{}, QSize(10, 0)).isNull());

@@ -1,5 +1,6 @@
 // The drawing of one square: its colour record, the four plain triangles,
 // the overlay-textured triangles and the grid outline.
+#include "viewer/render/SquareTable.h"
 #include "viewer/render/SurfaceEffects.h"
 #include "viewer/render/TriangleSink.h"
 #include "viewer/render/ViewNet.h"
@@ -113,12 +114,22 @@ void TViewNet::ApplyShoreRules(TColourRecord& record, const std::array<bool, 8>&
                 record.neighbourColour[k] = record.squareColour;
 }
 
+void TViewNet::GatherSquareColours()
+{
+    if (!squareTable_)
+        squareTable_ = std::make_unique<TSquareTable>();
+    squareTable_->Gather(*this);
+}
+
 TColourRecord TViewNet::BuildColourRecord(int index)
 {
     TColourRecord record;
     const TGridSquare* square = GetSquare(index);
     if (!square)
         return record;
+    if (!squareTable_ || squareTable_->empty())
+        GatherSquareColours();
+    const TSquareTable& table = *squareTable_;
     const auto& h = MapHeader;
     const int squareColumns = h.Columns - 1;
     const int squareRows = h.Rows - 1;
@@ -126,23 +137,27 @@ TColourRecord TViewNet::BuildColourRecord(int index)
     const int column = (index - 1) % squareColumns;
     record.terrain = square->Terrain;
     record.meanHeight = square->MeanHeight;
+    record.squareColour = table.at(index).colour;
 
-    // The square first, then its neighbours from north-west clockwise: the
-    // valley effect starts from the Vista index the last of them leaves.
-    record.squareColour = SquareColour(*square, h.DrawingScheme);
+    // The square, then its neighbours from north-west clockwise: the valley
+    // effect starts from the Vista index the last band lookup among them
+    // left (or one left by an earlier square when none of them did).
+    int vistaIndex = table.at(index).vistaIndex;
     std::array<const TGridSquare*, 8> neighbours{};
     for (std::size_t k = 0; k < 8; ++k) {
         const int r = row + kNeighbourOffsets[k][0];
         const int c = column + kNeighbourOffsets[k][1];
         const bool inside = r >= 0 && r < squareRows && c >= 0 && c < squareColumns;
-        const TGridSquare* neighbour = inside ? GetSquare(r * squareColumns + c + 1) : nullptr;
-        neighbours[k] = neighbour ? neighbour : square;
-        record.neighbourColour[k] = SquareColour(*neighbours[k], h.DrawingScheme);
+        const int neighbourIndex = inside ? r * squareColumns + c + 1 : index;
+        neighbours[k] = inside ? GetSquare(neighbourIndex) : square;
+        record.neighbourColour[k] = table.at(neighbourIndex).colour;
         record.neighbourTerrain[k] = neighbours[k]->Terrain;
+        if (table.at(neighbourIndex).vistaIndex >= 0)
+            vistaIndex = table.at(neighbourIndex).vistaIndex;
     }
-    record.vistaIndex = VistaIndex();
-    record.snowLevel = VistaUpperLevel();
-
+    record.vistaIndex = vistaIndex >= 0 ? vistaIndex : lastVistaIndex_;
+    lastVistaIndex_ = record.vistaIndex;
+    record.snowLevel = table.SnowLevel();
     const bool isWater = record.terrain == kWaterTerrain;
     std::array<bool, 8> neighbourIsWater{};
     bool anyWater = false;
@@ -212,11 +227,18 @@ void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std:
 {
     const TMapPoint centre = Centre(corners);
     const ColourRGBA centreColour = Mean(colours[0], colours[1], colours[2], colours[3]);
-    const auto centrePosition = ScenePosition(centre);
+    const double divisor = HeightDivisor();
+    const auto scene = [divisor](const TMapPoint& p) {
+        return std::array<double, 3>{p.x / 100.0, p.height / divisor, -p.y / 100.0};
+    };
+    const auto centrePosition = scene(centre);
+    std::array<std::array<double, 3>, 4> positions;
+    for (std::size_t k = 0; k < 4; ++k)
+        positions[k] = scene(corners[k]);
     for (std::size_t k = 0; k < 4; ++k) {
         const std::size_t next = (k + 1) % 4;
-        const auto a = ScenePosition(corners[k]);
-        const auto c = ScenePosition(corners[next]);
+        const auto& a = positions[k];
+        const auto& c = positions[next];
         const auto normal = ToFloat(TriangleNormal(a, centrePosition, c));
         std::array<TSceneVertex, 3> triangle{
             TSceneVertex{ToFloat(colours[k]), normal, ToFloat(a)},

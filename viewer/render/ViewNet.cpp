@@ -4,6 +4,7 @@
 #include "viewer/render/Actor.h"
 #include "viewer/render/ActorRandom.h"
 #include "viewer/render/SceneCache.h"
+#include "viewer/render/SquareTable.h"
 #include "viewer/render/TriangleSink.h"
 
 #include <GL/gl.h>
@@ -325,6 +326,8 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
         return true;
     if (fractalDepth == 0 && UseSceneCache && TSceneCache::Covers(*this))
         return WalkCached(progress);
+    if (h.DrawingScheme != 0 && h.DrawingScheme != kSchemeOverlay)
+        GatherSquareColours();
 
     NullProgress silent;
     ProgressTicker ticker(progress ? *progress : silent);
@@ -375,6 +378,7 @@ bool TViewNet::WalkCached(IProgress* progress)
         cache.vertices.reserve(static_cast<std::size_t>(squareColumns) * squareRows * cache.verticesPerSquare);
         TRecordingSink recorder(cache.vertices);
         sink_ = &recorder;
+        GatherSquareColours();
         for (int index = 1; index <= squareColumns * squareRows; ++index)
             DrawSquare(index, 0, 0, 0, 0);
         sink_ = immediateSink_.get();

@@ -16,6 +16,7 @@ class ITriangleSink;
 class TActor;
 class TActorRandom;
 class TSceneCache;
+class TSquareTable;
 
 // The viewer's map: a TNet that draws itself as a lit, coloured landscape
 // into whatever OpenGL context is current. It owns no context.
@@ -72,6 +73,11 @@ public:
     // The per-square drawing steps of a pass, public so the parts of a pass
     // can be driven and checked one by one.
     void DrawSquare(int index, int column, int row, int detailFlag, int fractalDepth);
+    // Looks up every square's colour under the current scheme; each pass
+    // does so before its square walk.
+    void GatherSquareColours();
+    // The square's colour record, from the colours last gathered (gathered
+    // now when no pass has run yet).
     TColourRecord BuildColourRecord(int index);
     std::array<TMapPoint, 4> SquareCorners(int index) const;
     void DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std::array<ColourRGBA, 4>& colours,
@@ -158,6 +164,9 @@ private:
     std::unique_ptr<ITriangleSink> immediateSink_;
     ITriangleSink* sink_ = nullptr;
     std::unique_ptr<TSceneCache> cache_;
+    std::unique_ptr<TSquareTable> squareTable_;
+    // The Vista index the last colour record ended with.
+    int lastVistaIndex_ = 0;
     // The triangle normal last sent, which grid lines are lit with.
     std::array<float, 3> lastNormal_{0, 0, 1};
 };

@@ -1,0 +1,211 @@
+// Drawing a 500 x 500 map at 640 x 480 through OSMesa: DrawScene at fractal
+// depth 0 (first frame, after a parameter change, animation frames, the
+// square walk without the kept surface) and depth 3, beside a bare loop that
+// sends the same four lit triangles per square in immediate mode with no
+// per-square logic. Frames per second are counted in wall-clock time: the
+// rasteriser works in threads of its own.
+#include "model/MapFactory.h"
+#include "model/TerrainSlots.h"
+#include "viewer/render/ViewNet.h"
+#include "viewer/render/offscreen/OffscreenContext.h"
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace tarn {
+namespace {
+
+constexpr int kSide = 500;
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr long long kTriangles = 4LL * (kSide - 1) * (kSide - 1);
+
+// Rolling hills, a few terrains, the whole map in view from the south-west.
+std::unique_ptr<TViewNet> MakeBenchMap()
+{
+    auto net = std::make_unique<TViewNet>();
+    CreateMap(*net, {MapUnits::Metric, kSide, kSide, 20}, DefaultTerrainPalette());
+    for (int row = 0; row < kSide; ++row)
+        for (int column = 0; column < kSide; ++column)
+            net->GetPoint(row * kSide + column + 1)->Height = static_cast<std::int16_t>(
+                400 + 250 * std::sin(row * 0.031) * std::cos(column * 0.023) + 80 * std::sin((row + column) * 0.11));
+    net->UpdateSquares();
+    for (int i = 1; i <= net->SquareCount(); ++i)
+        if (i % 11 == 0)
+            net->GetSquare(i)->Terrain = static_cast<std::int16_t>(i % 7 + 1);
+    auto& h = net->MapHeader;
+    h.MinHeight = 70;
+    h.MaxHeight = 730;
+    h.VerticalScale = 1;
+    h.DrawingScheme = kSchemeGradients;
+    h.DrawTerrains = 1;
+    h.GridMode = 2;
+    h.SkyColour = RGB(120, 160, 230);
+    h.LightAlt = 40;
+    h.LightAz = 135;
+    h.LightDiffusion = 20;
+    h.FractalDepth = 3;
+    h.FractValues[0] = 40;
+    h.CameraPos = {-700, -900, 500};
+    h.TargetPos = {0, 0, 0};
+    net->SetViewSize(kWidth, kHeight);
+    return net;
+}
+
+struct Scene {
+    TOffscreenContext context{kWidth, kHeight};
+    std::unique_ptr<TViewNet> net = MakeBenchMap();
+    Scene() { net->InitContext(); }
+};
+
+void Report(benchmark::State& state)
+{
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["triangles/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kTriangles), benchmark::Counter::kIsRate);
+}
+
+// The four triangles of every square (corner, centre, next corner) with
+// their normals and node colours, as flat lists for the bare loop.
+struct TBareTriangles {
+    std::vector<std::array<float, 3>> normals;      // one per triangle
+    std::vector<std::array<float, 4>> colours;      // three per triangle
+    std::vector<std::array<float, 3>> positions;    // three per triangle
+};
+
+TBareTriangles CollectTriangles(TViewNet& net)
+{
+    TBareTriangles t;
+    for (int index = 1; index <= net.SquareCount(); ++index) {
+        const auto corners = net.SquareCorners(index);
+        const TColourRecord record = net.BuildColourRecord(index);
+        std::array<std::array<double, 3>, 4> p;
+        std::array<double, 3> centre{};
+        for (std::size_t k = 0; k < 4; ++k) {
+            p[k] = net.ScenePosition(corners[k]);
+            for (std::size_t axis = 0; axis < 3; ++axis)
+                centre[axis] += p[k][axis] / 4;
+        }
+        for (std::size_t k = 0; k < 4; ++k) {
+            const auto& a = p[k];
+            const auto& c = p[(k + 1) % 4];
+            const double ux = a[0] - centre[0], uy = a[1] - centre[1], uz = a[2] - centre[2];
+            const double vx = centre[0] - c[0], vy = centre[1] - c[1], vz = centre[2] - c[2];
+            double n[3] = {uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
+            const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+            t.normals.push_back({static_cast<float>(n[0] / length), static_cast<float>(n[1] / length),
+                                 static_cast<float>(n[2] / length)});
+            const std::array<const std::array<double, 3>*, 3> points{&a, &centre, &c};
+            for (const auto* point : points)
+                t.positions.push_back(
+                    {static_cast<float>((*point)[0]), static_cast<float>((*point)[1]), static_cast<float>((*point)[2])});
+            const auto& ca = record.nodeColour[k];
+            const auto& cc = record.nodeColour[(k + 1) % 4];
+            t.colours.push_back({ca.red, ca.green, ca.blue, ca.alpha});
+            t.colours.push_back({(ca.red + cc.red) / 2, (ca.green + cc.green) / 2, (ca.blue + cc.blue) / 2, 1});
+            t.colours.push_back({cc.red, cc.green, cc.blue, cc.alpha});
+        }
+    }
+    return t;
+}
+
+// The reference: one glBegin per square, a normal per triangle, colour and
+// vertex per point, nothing else.
+void BM_BareImmediateLoop(benchmark::State& state)
+{
+    Scene scene;
+    scene.net->DrawScene(0, 0, nullptr);  // camera, light and material as a frame leaves them
+    const TBareTriangles t = CollectTriangles(*scene.net);
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        for (std::size_t square = 0; square < t.normals.size(); square += 4) {
+            glBegin(GL_TRIANGLES);
+            for (std::size_t triangle = square; triangle < square + 4; ++triangle) {
+                glNormal3fv(t.normals[triangle].data());
+                for (std::size_t v = triangle * 3; v < triangle * 3 + 3; ++v) {
+                    glColor4fv(t.colours[v].data());
+                    glVertex3fv(t.positions[v].data());
+                }
+            }
+            glEnd();
+        }
+        glFinish();
+    }
+    Report(state);
+}
+BENCHMARK(BM_BareImmediateLoop)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+// A parameter changes before every frame: the surface is built again (into
+// the memory the last one used) and drawn.
+void BM_DrawSceneDepth0ParameterChange(benchmark::State& state)
+{
+    Scene scene;
+    int frame = 0;
+    for (auto _ : state) {
+        scene.net->MapHeader.TerrainColours[3] = RGB(100 + frame++ % 100, 60, 60);
+        scene.net->DrawScene(0, 0, nullptr);
+        glFinish();
+    }
+    Report(state);
+}
+BENCHMARK(BM_DrawSceneDepth0ParameterChange)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+// The first frame of a newly loaded map: the surface's memory is taken anew,
+// then built and drawn.
+void BM_DrawSceneDepth0FirstFrame(benchmark::State& state)
+{
+    Scene scene;
+    for (auto _ : state) {
+        scene.net->ReleaseSceneCache();
+        scene.net->DrawScene(0, 0, nullptr);
+        glFinish();
+    }
+    Report(state);
+}
+BENCHMARK(BM_DrawSceneDepth0FirstFrame)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+// Frames of an animation: the camera moves, the map and its colours stay.
+void BM_DrawSceneDepth0Animation(benchmark::State& state)
+{
+    Scene scene;
+    auto& camera = scene.net->MapHeader.CameraPos;
+    int frame = 0;
+    for (auto _ : state) {
+        camera[0] = -700 + 5.0 * (frame % 40);
+        scene.net->SetFrameInfo(frame++, 1000);
+        scene.net->DrawScene(0, 0, nullptr);
+        glFinish();
+    }
+    Report(state);
+}
+BENCHMARK(BM_DrawSceneDepth0Animation)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+// The square walk without the kept surface: every square in immediate mode.
+void BM_DrawSceneDepth0SquareWalk(benchmark::State& state)
+{
+    Scene scene;
+    scene.net->UseSceneCache = false;
+    for (auto _ : state) {
+        scene.net->DrawScene(0, 0, nullptr);
+        glFinish();
+    }
+    Report(state);
+}
+BENCHMARK(BM_DrawSceneDepth0SquareWalk)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+void BM_DrawSceneDepth3(benchmark::State& state)
+{
+    Scene scene;
+    for (auto _ : state) {
+        scene.net->DrawScene(0, 3, nullptr);
+        glFinish();
+    }
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DrawSceneDepth3)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+}  // namespace
+}  // namespace tarn

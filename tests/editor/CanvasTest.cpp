@@ -1,4 +1,5 @@
 #include "NotificationRecorder.h"
+#include "editor/Cursors.h"
 #include "editor/DefNet.h"
 #include "editor/RubberAreaTool.h"
 #include "model/MapFactory.h"
@@ -133,6 +134,22 @@ TEST_F(CanvasTest, SetToolLeavesTheOldToolAndSignalsTheSectionTool)
     // Code 0 re-applies the current tool and its popup menu.
     net.SetTool(kNoTool, nullptr);
     EXPECT_EQ(net.CurrentTool(), kFloodTool);
+}
+
+TEST(Cursors, EveryToolHasItsNamedCursor)
+{
+    for (const char* name : {"CAUTO", "CFLOOD", "CMANUAL", "COVER", "CRECT", "CSPOTH", "CSPOTT"}) {
+        const QCursor cursor = NamedCursor(name);
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << name;
+        EXPECT_FALSE(cursor.pixmap().isNull()) << name;
+    }
+    EXPECT_EQ(NamedCursor("CNONE").shape(), Qt::ArrowCursor);
+    EXPECT_EQ(ToolCursorName(kSpotHeightTool), "CSPOTH");
+    EXPECT_EQ(ToolCursorName(kInterpolateTool), "CRECT");
+    EXPECT_EQ(ToolCursorName(kSpotTerrainTool), "CSPOTT");
+    EXPECT_EQ(ToolCursorName(kFloodTool), "CFLOOD");
+    EXPECT_EQ(ToolCursorName(kSectionTool), "COVER");
+    EXPECT_TRUE(ToolCursorName(kObjectsTool).isEmpty());
 }
 
 TEST_F(CanvasTest, ObjectsCursorFollowsTheShape)

@@ -104,6 +104,11 @@ TEST_F(MainWindowTest, EveryNamedPartIsThere)
     EXPECT_EQ(Button("LochButton")->toolTip(), "Flood");
     EXPECT_EQ(Button("SectionButton")->toolTip(), "Cross Section");
     EXPECT_EQ(Button("LevelButton")->size(), QSize(27, 27));
+    for (QToolButton* button : window.findChildren<QToolButton*>()) {
+        if (!button->toolTip().isEmpty()) {
+            EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ToolButtonsSelectToolsAndOnlyTheObjectsToolHasAPopup)

@@ -1,11 +1,13 @@
 #include "controls/Chart.h"
 
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QResizeEvent>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -168,7 +170,7 @@ bool TChart::SetYAt(int series, double x, double y)
     return false;
 }
 
-int TChart::PointAtMouseX(int series, int mouseX) const
+int TChart::PointAtMouseX(int series, int mouseX)
 {
     const QXYSeries* s = Series(series);
     if (!s)
@@ -188,7 +190,7 @@ int TChart::PointAtMouseX(int series, int mouseX) const
     return found;
 }
 
-int TChart::PointNear(int series, QPoint mouse, int tolerance) const
+int TChart::PointNear(int series, QPoint mouse, int tolerance)
 {
     const QXYSeries* s = Series(series);
     if (!s)
@@ -295,14 +297,23 @@ void TChart::SetLegendVisible(bool visible)
     chart()->legend()->setVisible(visible);
 }
 
-QRectF TChart::PlotRect() const
+QRectF TChart::PlotRect()
 {
+    // A hidden widget and its viewport get their resize events only when
+    // shown; the graph must have its size now.
+    for (QWidget* widget : {static_cast<QWidget*>(this), viewport()}) {
+        if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
+            widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+            QResizeEvent resized(widget->size(), QSize());
+            QCoreApplication::sendEvent(widget, &resized);
+        }
+    }
     if (QGraphicsLayout* layout = chart()->layout())
         layout->activate();
     return viewportTransform().mapRect(chart()->mapRectToScene(chart()->plotArea()));
 }
 
-QPointF TChart::ValueAt(QPoint mouse) const
+QPointF TChart::ValueAt(QPoint mouse)
 {
     const QRectF plot = PlotRect();
     if (plot.width() <= 0 || plot.height() <= 0)
@@ -311,7 +322,7 @@ QPointF TChart::ValueAt(QPoint mouse) const
             YMin() + (plot.bottom() - mouse.y()) / plot.height() * (YMax() - YMin())};
 }
 
-QPointF TChart::PositionOf(QPointF value) const
+QPointF TChart::PositionOf(QPointF value)
 {
     const QRectF plot = PlotRect();
     const double xSpan = XMax() - XMin();

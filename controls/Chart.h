@@ -44,9 +44,9 @@ public:
     bool SetYAt(int series, double x, double y);
     // The point whose x lies nearest to the mouse x, or -1 when the mouse x
     // is outside the x axis range or the series is empty.
-    int PointAtMouseX(int series, int mouseX) const;
+    int PointAtMouseX(int series, int mouseX);
     // The point drawn within tolerance pixels of the mouse (nearest first), or -1.
-    int PointNear(int series, QPoint mouse, int tolerance = 6) const;
+    int PointNear(int series, QPoint mouse, int tolerance = 6);
 
     // Axes
     void SetXRange(double min, double max);
@@ -75,9 +75,10 @@ public:
     QColor AxesColour() const { return axesColour_; }
     void SetLegendVisible(bool visible);
 
-    // Conversions between widget pixels and graph values.
-    QPointF ValueAt(QPoint mouse) const;
-    QPointF PositionOf(QPointF value) const;
+    // Conversions between widget pixels and graph values; they lay the
+    // graph out first when it was resized while hidden.
+    QPointF ValueAt(QPoint mouse);
+    QPointF PositionOf(QPointF value);
 
     // The graph as displayed, in an image of the widget's size.
     QImage RenderImage();
@@ -99,7 +100,7 @@ protected:
 private:
     QXYSeries* Series(int series) const;
     // The plot area in widget pixels, with the layout brought up to date.
-    QRectF PlotRect() const;
+    QRectF PlotRect();
     static std::vector<double> TickValues(const QValueAxis& axis);
     void UpdateTickSpacing(QValueAxis& axis);
 

@@ -19,6 +19,9 @@ TLongProgressDlg::TLongProgressDlg(QWidget* parent)
       cancel_(new QPushButton(tr("Cancel"), this)),
       globe_(new TAnimated(this))
 {
+    // The operation runs on the interface thread and lets events through
+    // while it works; other windows must not start commands meanwhile.
+    setWindowModality(Qt::ApplicationModal);
     activityLabel_->setObjectName("ActivityLabel");
     activityLabel_->setMinimumWidth(220);
     activityLabel_->setWordWrap(true);

@@ -16,7 +16,8 @@ class TAnimated;
 // A stay-on-top window for long operations: a caption set by the caller, an
 // activity text, a turning globe and a Cancel button. The operation calls
 // Progress() between its steps; that lets the interface breathe and tells it
-// whether to go on.
+// whether to go on. While it shows, the other windows take no input, so no
+// second command can start in the middle of the operation.
 class TLongProgressDlg : public QDialog {
     Q_OBJECT
 

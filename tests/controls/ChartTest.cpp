@@ -21,10 +21,9 @@ protected:
         line = chart.AddSeries(Qt::blue, TChart::SeriesStyle::LineWithMarkers);
         for (int x = 0; x <= 10; x += 2)
             chart.AddPoint(line, x, 10.0 * x);
-        chart.show();
     }
 
-    int MouseX(double x) const { return static_cast<int>(std::lround(chart.PositionOf({x, 0}).x())); }
+    int MouseX(double x) { return static_cast<int>(std::lround(chart.PositionOf({x, 0}).x())); }
 
     TChart chart;
     int line = 0;

@@ -36,7 +36,7 @@ protected:
         editor.GradientTypeComboBoxChange(index);
     }
     // Mouse position over the point at x = 0.05 k, at graph value y.
-    QPoint At(int k, double y) const { return graph->PositionOf({0.05 * k, y}).toPoint(); }
+    QPoint At(int k, double y) { return graph->PositionOf({0.05 * k, y}).toPoint(); }
     void Drag(QPoint from, QPoint to)
     {
         QTest::mousePress(graph->viewport(), Qt::LeftButton, Qt::NoModifier, from);

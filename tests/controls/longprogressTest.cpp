@@ -42,6 +42,7 @@ TEST(LongProgressTest, CarriesItsNamedControls)
     EXPECT_EQ(cancel->text(), "Cancel");
     EXPECT_TRUE(cancel->isDefault());
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
     dialog.Begin("Interpolating", "Gridding");
     EXPECT_EQ(dialog.windowTitle(), "Interpolating");
     EXPECT_EQ(dialog.findChild<QLabel*>("ActivityLabel")->text(), "Gridding");

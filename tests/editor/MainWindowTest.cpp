@@ -6,6 +6,7 @@
 #include "editor/Notifications.h"
 #include "editor/QtColour.h"
 #include "editor/Shape.h"
+#include "editor/StatusPanels.h"
 #include "editor/Tarn.h"
 #include "model/LemFileIO.h"
 #include "model/SettingsStore.h"
@@ -435,6 +436,26 @@ TEST_F(MainWindowTest, BackgroundDialogPreviewsThePicture)
     });
     window.LoadBMPButtonClick();
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(0, 150, 0));
+}
+
+TEST_F(MainWindowTest, StatusBarShowsProgressInMagenta)
+{
+    TStatusProgress progress(*window.StatusBar);
+    progress.setCaptions("Loading LEM", "Heights");
+    progress.setPercent(50);
+    EXPECT_EQ(window.StatusBar->Panel(1)->text(), "Loading LEM");
+    EXPECT_EQ(window.StatusBar->Panel(2)->text(), "Heights");
+    EXPECT_EQ(window.StatusBar->Panel(1)->width(), 150);
+    EXPECT_EQ(window.StatusBar->ProgressPanel()->width(), 100);
+    const QImage bar = window.StatusBar->ProgressPanel()->grab().toImage();
+    EXPECT_EQ(bar.pixel(10, bar.height() / 2), qRgb(255, 0, 255));
+    EXPECT_NE(bar.pixel(80, bar.height() / 2), qRgb(255, 0, 255));
+    progress.hideProgress();
+    EXPECT_EQ(window.StatusBar->ProgressPanel()->Percent(), -1);
+    // A load leaves the panels clear behind it.
+    window.LoadMap(TARN_SOURCE_DIR "/data/sample.lem");
+    EXPECT_TRUE(window.StatusBar->Panel(1)->text().isEmpty());
+    EXPECT_EQ(window.StatusBar->ProgressPanel()->Percent(), -1);
 }
 
 TEST_F(MainWindowTest, ContentsOpensHelpTopicOne)

@@ -92,6 +92,9 @@ public:
     int CurrentTool() const { return currentTool_; }
     void SetShape(int shape);
     int CurrentShape() const { return currentShape_; }
+    // Puts a tool in place for a code. Until its tool is installed, a code
+    // does nothing with the mouse, except that the area codes (5, 6, 8)
+    // drag a rubber rectangle.
     void InstallTool(int toolCode, std::unique_ptr<TCanvasTool> tool);
     TCanvasTool& Tool(int toolCode);
     QMenu* PopupMenu() const { return popupMenu_; }

@@ -111,7 +111,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     DefineNet->SetTool(kSpotHeightTool, nullptr);
     DefineNet->SetShape(1);
     SelectTerrain(1);
-    DefineNet->TraceTolerance = 50;
+    DefineNet->TraceTolerance = AutoToleranceBar->value();
     previousZoom_ = kStartZoom;
     CreateMap(MapUnits::Metric, 51, 51, 10);
     if (!mapFile.isEmpty())

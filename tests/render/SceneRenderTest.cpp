@@ -268,13 +268,50 @@ TEST(SceneRender, ProgressShowsTheStepsAndACancelStopsThePass)
     EXPECT_EQ(progress.operation_, "Drawing Landscape View");
     EXPECT_EQ(progress.steps, (std::vector<std::string>{"Initialization", "Drawing sky", "Drawing ground",
                                                         "Drawing Surface", "Completed"}));
-    EXPECT_EQ(progress.lastPercent, 100);
+    // Shown at the start of each row: the 20th row of 20 starts at square
+    // 381 of 400 (the counter starts at 1).
+    EXPECT_EQ(progress.lastPercent, 95);
 
     net.SetFrameInfo(1, 24);
     RecordingProgress cancelling(true);
     Render(net, 32, 32, 0, &cancelling, &completed);
     EXPECT_FALSE(completed);
     EXPECT_EQ(cancelling.operation_, "Creating Animation (25 Frames)");
+}
+
+class CountingProgress final : public IProgress {
+public:
+    void setCaptions(std::string_view, std::string_view) override {}
+    void setPercent(int) override {}
+    void hideProgress() override {}
+    bool pump() override
+    {
+        ++pumps;
+        return pumps < stopAfter;
+    }
+    int pumps = 0;
+    int stopAfter = 1 << 30;
+};
+
+TEST(SceneRender, ALongPassPumpsByTimeNotPerSquareAndStopsAtTheNextSquare)
+{
+    TViewNet net;
+    MakeFlatMap(net, 81);
+    net.MapHeader.FractValues[0] = 50;
+    net.MapHeader.CameraPos = {0, -300, 200};
+    CountingProgress progress;
+    bool completed = false;
+    Render(net, 320, 240, 5, &progress, &completed);
+    ASSERT_TRUE(completed);
+    EXPECT_GE(progress.pumps, 3) << "the interface breathes during the walk";
+    EXPECT_LT(progress.pumps, 80 * 80 / 4) << "but not after every square";
+
+    // A stop asked for during the walk ends it early.
+    CountingProgress stopping;
+    stopping.stopAfter = progress.pumps / 2;
+    Render(net, 320, 240, 5, &stopping, &completed);
+    EXPECT_FALSE(completed);
+    EXPECT_EQ(stopping.pumps, progress.pumps / 2 + 1) << "the textured sky and the end of the pass still run";
 }
 
 TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)
@@ -292,6 +329,56 @@ TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)
     const Rgb horizon = picture.PixelAt(80, 58);
     EXPECT_GT(horizon.red, top.red + 40);
     EXPECT_GT(horizon.green, top.green + 40);
+}
+
+}  // namespace
+}  // namespace tarn::test
+
+namespace tarn::test {
+namespace {
+
+int BuiltTextureSide(TViewNet& net, int width, int height, bool large)
+{
+    const auto file = std::filesystem::temp_directory_path() / "render-test-texture.bmp";
+    WriteBmpFile(file, TDibPicture::Blank(width, height));
+    const unsigned list = glGenLists(1);
+    const bool built = net.LoadTexture(file, list, large, false, !large);
+    std::filesystem::remove(file);
+    if (!built)
+        return 0;
+    glCallList(list);
+    GLint side = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &side);
+    return side;
+}
+
+TEST(SceneRender, TexturesTakeTheSquareSideNearestTheirPictureSize)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    TOffscreenContext context(16, 16);
+    EXPECT_EQ(BuiltTextureSide(net, 600, 501, true), 1024);   // m = 551
+    EXPECT_EQ(BuiltTextureSide(net, 1200, 901, true), 2048);  // m = 1051
+    EXPECT_EQ(BuiltTextureSide(net, 600, 424, true), 512);    // m = round(512.5) = 512
+    EXPECT_EQ(BuiltTextureSide(net, 1200, 901, false), 512);  // the sky's size
+    EXPECT_FALSE(net.LoadTexture("/nonexistent/overlay.bmp", 1, true, false, false));
+}
+
+TEST(SceneRender, ASquareWithANullCornerIsGreyAllOver)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    net.GetPoint(1)->Height = kNullHeight;
+    net.UpdateSquares();
+    const TColourRecord record = net.BuildColourRecord(1);
+    const ColourRGBA grey{0.7f, 0.7f, 0.7f, 1};
+    EXPECT_EQ(record.squareColour, grey);
+    for (const auto& colour : record.nodeColour)
+        EXPECT_EQ(colour, grey);
+    // Its neighbour counts it grey at their shared nodes only.
+    const TColourRecord east = net.BuildColourRecord(2);
+    EXPECT_NE(east.nodeColour[0], grey);
+    EXPECT_NE(east.nodeColour[1], east.nodeColour[0]);
 }
 
 }  // namespace

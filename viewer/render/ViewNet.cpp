@@ -10,6 +10,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -24,6 +25,47 @@ constexpr int kTexturedBackgroundOld = 145;
 constexpr int kTexturedBackground = 146;
 constexpr int kNoMist = 5000;
 constexpr int kSkyTextureSide = 512;
+
+// The progress of one square walk: the percentage shown at the start of
+// each row when it changes, and the user interface pumped at most every
+// 40 ms (so an abort is answered well within a tenth of a second without
+// paying for a pump per square).
+class TPassProgress {
+public:
+    TPassProgress(IProgress* progress, long long total) : progress_(progress), total_(total) {}
+
+    void ShowDrawProgress()
+    {
+        if (!progress_ || total_ <= 0)
+            return;
+        const int percent = static_cast<int>(counter_ * 100 / total_);
+        if (percent != lastPercent_) {
+            lastPercent_ = percent;
+            progress_->setPercent(percent);
+        }
+    }
+    void Advance(long long squares) { counter_ += squares; }
+    // False when the user asked to stop.
+    bool Pump()
+    {
+        if (!progress_)
+            return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (now < nextPump_)
+            return true;
+        nextPump_ = now + kPumpInterval;
+        return progress_->pump();
+    }
+
+private:
+    static constexpr std::chrono::milliseconds kPumpInterval{40};
+    IProgress* progress_;
+    long long total_;
+    // The walk's counter starts at 1, as the progress bar has always shown.
+    long long counter_ = 1;
+    int lastPercent_ = -1;
+    std::chrono::steady_clock::time_point nextPump_{};
+};
 
 double SinDeg(double degrees) { return std::sin(degrees * std::numbers::pi / 180); }
 double CosDeg(double degrees) { return std::cos(degrees * std::numbers::pi / 180); }
@@ -329,20 +371,18 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
     if (h.DrawingScheme != 0 && h.DrawingScheme != kSchemeOverlay)
         GatherSquareColours();
 
-    NullProgress silent;
-    ProgressTicker ticker(progress ? *progress : silent);
-    const long long total = static_cast<long long>(squareColumns) * squareRows;
-    long long counter = 1;
+    TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
     const bool fromNorth = RowsFromNorth();
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
         const int row = fromNorth ? step : squareRows - 1 - step;
+        pass.ShowDrawProgress();
         for (int column = 0; column < squareColumns; ++column) {
             const int index = row * squareColumns + column + 1;
-            ++counter;
+            pass.Advance(1);
             DrawSquare(index, column, row, detailFlag, fractalDepth);
             if (h.DrawAllActors)
                 PlaceActor(index, column, row);
-            if (!ticker.tick(counter, total))
+            if (!pass.Pump())
                 AbortLoad = true;
             if (AbortLoad)
                 break;
@@ -384,9 +424,7 @@ bool TViewNet::WalkCached(IProgress* progress)
         sink_ = immediateSink_.get();
     }
 
-    NullProgress silent;
-    ProgressTicker ticker(progress ? *progress : silent);
-    const long long total = static_cast<long long>(squareColumns) * squareRows;
+    TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
     const int perSquare = cache.verticesPerSquare;
     // Squares go one by one when something is drawn between them (grid
     // outlines, actors); otherwise a whole row at once.
@@ -398,14 +436,14 @@ bool TViewNet::WalkCached(IProgress* progress)
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
     const bool fromNorth = RowsFromNorth();
-    long long counter = 1;
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
         const int row = fromNorth ? step : squareRows - 1 - step;
         const int rowStart = row * squareColumns * perSquare;
+        pass.ShowDrawProgress();
         if (!squareBySquare) {
             glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
-            counter += squareColumns;
-            if (!ticker.tick(counter, total))
+            pass.Advance(squareColumns);
+            if (!pass.Pump())
                 AbortLoad = true;
             continue;
         }
@@ -414,10 +452,10 @@ bool TViewNet::WalkCached(IProgress* progress)
             glDrawArrays(GL_TRIANGLES, first, 12);
             if (outlines)
                 glDrawArrays(GL_LINE_LOOP, first + 12, 4);
-            ++counter;
+            pass.Advance(1);
             if (h.DrawAllActors)
                 PlaceActor(row * squareColumns + column + 1, column, row);
-            if (!ticker.tick(counter, total))
+            if (!pass.Pump())
                 AbortLoad = true;
         }
     }

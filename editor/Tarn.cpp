@@ -1,5 +1,6 @@
 #include "editor/Tarn.h"
 
+#include "controls/EnhTrackBar.h"
 #include "controls/FlEdit.h"
 #include "editor/ColourSet.h"
 #include "editor/HelpWindow.h"

@@ -17,6 +17,7 @@ THelpWindow::THelpWindow(QString folder, QWidget* parent)
     browser_->setObjectName("HelpBrowser");
     browser_->setOpenLinks(true);
     browser_->setSearchPaths({folder_});
+    browser_->document()->setDocumentMargin(12);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

@@ -2,6 +2,7 @@
 #include "editor/HeightBands.h"
 #include "editor/MapSizeText.h"
 #include "editor/NewMap.h"
+#include "editor/TerrainOutline.h"
 #include "editor/ZoomTable.h"
 #include "model/MapHeader.h"
 
@@ -90,6 +91,29 @@ TEST(HeightBands, MarkerSizes)
     EXPECT_EQ(MarkerSizeFor(5.01).half1, 1);  // 3 pixels at least
     EXPECT_EQ(MarkerSizeFor(5.01).half2, 2);
     EXPECT_EQ(MarkerSizeFor(13.1).half1 + MarkerSizeFor(13.1).half2, 5);
+}
+
+TEST(TerrainOutline, ALoneSquareIsClosedAndSharedSidesAreLeftOut)
+{
+    const TOutlineLines lone = TerrainOutline(1, 1, 9, 9, {});
+    ASSERT_EQ(lone.count, 4);
+    EXPECT_EQ(lone.lines[0], QLine(1, 1, 9, 1));
+    EXPECT_EQ(lone.lines[1], QLine(9, 1, 9, 9));
+    EXPECT_EQ(lone.lines[2], QLine(9, 9, 1, 9));
+    EXPECT_EQ(lone.lines[3], QLine(1, 9, 1, 1));
+
+    // Same terrain to the right: no right side, and the top and bottom run
+    // two pixels on towards the neighbour.
+    TSameNeighbours right;
+    right.right = true;
+    const TOutlineLines joined = TerrainOutline(1, 1, 9, 9, right);
+    ASSERT_EQ(joined.count, 3);
+    EXPECT_EQ(joined.lines[0], QLine(1, 1, 11, 1));
+    EXPECT_EQ(joined.lines[1], QLine(9, 9, 1, 9));
+    EXPECT_EQ(joined.lines[2], QLine(1, 9, 1, 1));
+
+    const TOutlineLines inner = TerrainOutline(1, 1, 9, 9, {true, true, true, true});
+    EXPECT_EQ(inner.count, 0);
 }
 
 TEST(MapSizeText, TheDialogsExamples)

@@ -2,6 +2,7 @@
 // out here from the lighting and colour rules.
 #include "RenderFixture.h"
 
+#include "model/SettingsStore.h"
 #include "viewer/render/DibPicture.h"
 
 #include <GL/gl.h>
@@ -379,6 +380,37 @@ TEST(SceneRender, ASquareWithANullCornerIsGreyAllOver)
     const TColourRecord east = net.BuildColourRecord(2);
     EXPECT_NE(east.nodeColour[0], grey);
     EXPECT_NE(east.nodeColour[1], east.nodeColour[0]);
+}
+
+}  // namespace
+}  // namespace tarn::test
+
+namespace tarn::test {
+namespace {
+
+TEST(SceneRender, TheViewSizeComesFromTheViewerSettingsWithDefaults)
+{
+    TViewNet net;
+    MemorySettingsStore settings;
+    net.LoadViewSize(settings);
+    EXPECT_EQ(net.ViewWidth(), 640);
+    EXPECT_EQ(net.ViewHeight(), 480);
+    settings.WriteInteger(kViewerSettingsKey, "General", "ViewWidth", 800);
+    settings.WriteInteger(kViewerSettingsKey, "General", "ViewHeight", 600);
+    net.LoadViewSize(settings);
+    EXPECT_EQ(net.ViewWidth(), 800);
+    EXPECT_EQ(net.ViewHeight(), 600);
+}
+
+TEST(SceneRender, AMapWithoutSquaresDrawsOnlyTheSky)
+{
+    TViewNet net;
+    net.MapHeader.SkyColour = RGB(10, 200, 30);
+    net.MapHeader.ViewAngle = 30;
+    bool completed = false;
+    const TDibPicture picture = Render(net, 16, 16, 0, nullptr, &completed);
+    EXPECT_TRUE(completed);
+    EXPECT_EQ(CountPixels(picture, [](Rgb p) { return p == Rgb{10, 200, 30}; }), 16 * 16);
 }
 
 }  // namespace

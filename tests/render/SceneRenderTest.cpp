@@ -332,12 +332,6 @@ TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)
     EXPECT_GT(horizon.green, top.green + 40);
 }
 
-}  // namespace
-}  // namespace tarn::test
-
-namespace tarn::test {
-namespace {
-
 int BuiltTextureSide(TViewNet& net, int width, int height, bool large)
 {
     const auto file = std::filesystem::temp_directory_path() / "render-test-texture.bmp";
@@ -381,12 +375,6 @@ TEST(SceneRender, ASquareWithANullCornerIsGreyAllOver)
     EXPECT_NE(east.nodeColour[0], grey);
     EXPECT_NE(east.nodeColour[1], east.nodeColour[0]);
 }
-
-}  // namespace
-}  // namespace tarn::test
-
-namespace tarn::test {
-namespace {
 
 TEST(SceneRender, TheViewSizeComesFromTheViewerSettingsWithDefaults)
 {

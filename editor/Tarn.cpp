@@ -26,18 +26,18 @@ namespace tarn {
 
 namespace {
 
-struct TToolButtonSpec {
+struct TToolButtonInfo {
     const char* name;
     const char* hint;
     int tool;  // 0 for the buttons that are not editing tools
 };
 
-constexpr TToolButtonSpec kViewButtons[] = {
+constexpr TToolButtonInfo kViewButtons[] = {
     {"ZoomInButton", "Zoom in", 0},       {"ZoomOutButton", "Zoom out", 0}, {"FlipZoomButton", "Toggle magnification", 0},
     {"RedrawButton", "Redraw", 0},        {"LoadBMPButton", "Load background BMP", 0},
 };
 
-constexpr TToolButtonSpec kToolButtons[] = {
+constexpr TToolButtonInfo kToolButtons[] = {
     {"SpotButton", "Spot height", kSpotHeightTool},
     {"DefaultSpotButton", "Default height", kDefaultHeightTool},
     {"ManContourButton", "Manual contour trace", kManualTraceTool},
@@ -218,11 +218,11 @@ QWidget* TTarnForm::BuildToolPanel()
     row->addSpacing(12);
     auto* group = new QButtonGroup(panel);
     group->setExclusive(true);
-    for (const TToolButtonSpec& spec : kToolButtons) {
-        QToolButton* button = AddToolButton(row, spec.name, spec.hint);
+    for (const TToolButtonInfo& info : kToolButtons) {
+        QToolButton* button = AddToolButton(row, info.name, info.hint);
         button->setCheckable(true);
-        button->setChecked(spec.tool == kSpotHeightTool);
-        group->addButton(button, spec.tool);
+        button->setChecked(info.tool == kSpotHeightTool);
+        group->addButton(button, info.tool);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int tool) {
         DefineNet->SetTool(tool, tool == kObjectsTool ? DefNetPopupMenu : nullptr);

@@ -32,11 +32,11 @@ constexpr std::array<TColorRef, 16> kPenColours{
     RGB(255, 0, 255),   RGB(0, 255, 255),   RGB(0, 128, 0),   RGB(128, 128, 0), RGB(255, 255, 0), RGB(255, 0, 0),
     RGB(0, 0, 255),     RGB(0, 0, 128),     RGB(0, 0, 0),     RGB(255, 255, 255)};
 
-struct TShapeButtonSpec {
+struct TShapeButtonInfo {
     const char* name;
     const char* hint;
 };
-constexpr TShapeButtonSpec kShapeButtons[] = {
+constexpr TShapeButtonInfo kShapeButtons[] = {
     {"SelectButton", "Select object"}, {"PenButton", "Freehand pen"}, {"LineButton", "Straight line"},
     {"SegLineButton", "Segmented line"}, {"EllipseButton", "Ellipse"}, {"SymbolButton", "Symbol"},
 };
@@ -190,11 +190,11 @@ QWidget* TTarnForm::BuildObjectsTab()
     auto* shapeRow = new QGridLayout(shapes);
     auto* shapeGroup = new QButtonGroup(shapes);
     int shapeCode = 1;
-    for (const TShapeButtonSpec& spec : kShapeButtons) {
+    for (const TShapeButtonInfo& info : kShapeButtons) {
         auto* button = new QToolButton(shapes);
-        button->setObjectName(spec.name);
-        button->setToolTip(spec.hint);
-        button->setIcon(ToolGlyph(spec.name));
+        button->setObjectName(info.name);
+        button->setToolTip(info.hint);
+        button->setIcon(ToolGlyph(info.name));
         button->setIconSize(QSize(20, 20));
         button->setFixedSize(27, 27);
         button->setCheckable(true);

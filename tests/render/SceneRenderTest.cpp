@@ -148,6 +148,48 @@ TEST(SceneRender, OverlaySchemeShowsTheOverlayPictureColours)
     EXPECT_FALSE(net.OverlayReload) << "the texture is built once";
 }
 
+TEST(SceneRender, LaterAnimationFramesKeepTheOverlayUnderATexturedSky)
+{
+    const auto folder = std::filesystem::temp_directory_path();
+    TDibPicture overlay = TDibPicture::Blank(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            overlay.SetPixel(x, y, {255, 0, 0});
+    WriteBmpFile(folder / "render-test-overlay2.bmp", overlay);
+    TDibPicture sky = TDibPicture::Blank(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            sky.SetPixel(x, y, {0, 255, 0});
+    WriteBmpFile(folder / "render-test-sky.bmp", sky);
+
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.DrawingScheme = kSchemeOverlay;
+    h.OverlayFile.setText((folder / "render-test-overlay2.bmp").string());
+    h.BackgroundType = 146;
+    h.ShadingDensity = 100;
+    MemorySettingsStore settings;
+    settings.WriteText(kViewerSettingsKey, "Drawing", "SkyFile", (folder / "render-test-sky.bmp").string());
+    net.Settings = &settings;
+
+    TOffscreenContext context(64, 48);
+    net.InitContext();
+    net.SetViewSize(64, 48);
+    net.SetFrameInfo(0, 2);
+    net.DrawScene(0, 0, nullptr);
+    const TDibPicture first = ReadPicture(64, 48);
+    net.SetFrameInfo(1, 2);
+    net.DrawScene(0, 0, nullptr);
+    const TDibPicture second = ReadPicture(64, 48);
+    std::filesystem::remove(folder / "render-test-overlay2.bmp");
+    std::filesystem::remove(folder / "render-test-sky.bmp");
+
+    EXPECT_FALSE(net.SkyReload);
+    EXPECT_EQ(first.PixelAt(32, 40), (Rgb{255, 0, 0}));
+    EXPECT_EQ(second.PixelAt(32, 40), (Rgb{255, 0, 0})) << "not the sky's picture";
+}
+
 TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSquareWalk)
 {
     TViewNet net;
@@ -336,12 +378,13 @@ int BuiltTextureSide(TViewNet& net, int width, int height, bool large)
 {
     const auto file = std::filesystem::temp_directory_path() / "render-test-texture.bmp";
     WriteBmpFile(file, TDibPicture::Blank(width, height));
-    const unsigned list = glGenLists(1);
-    const bool built = net.LoadTexture(file, list, large, false, !large);
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    const bool built = net.LoadTexture(file, texture, large, false, !large);
     std::filesystem::remove(file);
     if (!built)
         return 0;
-    glCallList(list);
+    glBindTexture(GL_TEXTURE_2D, texture);
     GLint side = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &side);
     return side;

@@ -1,5 +1,5 @@
 // Textures for the overlay scheme and the textured sky, built from BMP
-// files into display lists.
+// files into texture objects.
 #include "model/Errors.h"
 #include "viewer/render/DibPicture.h"
 #include "viewer/render/OverlayPainter.h"
@@ -48,7 +48,7 @@ std::vector<std::uint8_t> StretchedTexels(const TDibPicture& picture, int side, 
 
 }  // namespace
 
-bool TViewNet::LoadTexture(const std::filesystem::path& file, unsigned list, bool largeSizeAllowed,
+bool TViewNet::LoadTexture(const std::filesystem::path& file, unsigned texture, bool largeSizeAllowed,
                            bool drawOverlayObjects, bool withAlpha)
 {
     TDibPicture picture;
@@ -63,7 +63,7 @@ bool TViewNet::LoadTexture(const std::filesystem::path& file, unsigned list, boo
     const int side = TextureSide(picture.width, picture.height, largeSizeAllowed);
     const auto texels = StretchedTexels(picture, side, withAlpha);
 
-    glNewList(list, GL_COMPILE);
+    glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -74,7 +74,6 @@ bool TViewNet::LoadTexture(const std::filesystem::path& file, unsigned list, boo
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     glTexImage2D(GL_TEXTURE_2D, 0, withAlpha ? 4 : 3, side, side, 0, withAlpha ? GL_RGBA : GL_RGB,
                  GL_UNSIGNED_BYTE, texels.data());
-    glEndList();
     return true;
 }
 

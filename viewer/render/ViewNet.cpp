@@ -298,19 +298,19 @@ void TViewNet::SetUpSurfaceMaterial(IProgress* progress)
     SetStep(progress, "Loading Overlay");
     const std::string overlay = h.OverlayFile.text();
     if (frameNumber_ == 0 && !overlay.empty() && OverlayReload && std::filesystem::exists(overlay)) {
-        if (overlayList_ == 0)
-            overlayList_ = glGenLists(1);
-        if (LoadTexture(overlay, overlayList_, true, h.PlotOverlayObjects == 1, false))
+        if (overlayTexture_ == 0)
+            glGenTextures(1, &overlayTexture_);
+        if (LoadTexture(overlay, overlayTexture_, true, h.PlotOverlayObjects == 1, false))
             OverlayReload = false;
     }
-    if (frameNumber_ == 0) {
-        glDisable(GL_TEXTURE_1D);
-        glDisable(GL_COLOR_MATERIAL);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        glEnable(GL_TEXTURE_2D);
-        if (overlayList_ != 0)
-            glCallList(overlayList_);
-    }
+    // Set for every frame: a textured sky drawn after the surface leaves
+    // its own texture and blend mode behind, which the next frame's surface
+    // must not inherit.
+    glDisable(GL_TEXTURE_1D);
+    glDisable(GL_COLOR_MATERIAL);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, overlayTexture_);
     appliedMaterial_.reset();
 }
 
@@ -320,9 +320,9 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
     const std::string skyFile = Settings ? Settings->ReadText(kViewerSettingsKey, "Drawing", "SkyFile").value_or("") : "";
     if (frameNumber_ == 0 && !skyFile.empty() && SkyReload && std::filesystem::exists(skyFile)) {
         SetStep(progress, "Loading sky texture");
-        if (skyList_ == 0)
-            skyList_ = glGenLists(1);
-        if (LoadTexture(skyFile, skyList_, false, false, true))
+        if (skyTexture_ == 0)
+            glGenTextures(1, &skyTexture_);
+        if (LoadTexture(skyFile, skyTexture_, false, false, true))
             SkyReload = false;
     }
     const auto hs = static_cast<float>(h.MaxHeight / HeightDivisor() + 1.0);
@@ -334,8 +334,7 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
     const float white[] = {1, 1, 1, 1};
     glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, white);
-    if (skyList_ != 0)
-        glCallList(skyList_);
+    glBindTexture(GL_TEXTURE_2D, skyTexture_);
     SetStep(progress, "Drawing sky");
     SetCulling(false);
     glBegin(GL_TRIANGLE_STRIP);

@@ -65,9 +65,9 @@ public:
     // near 0.1, far 1000, and the viewport.
     void SetProjection(bool useAngle, int width, double extra, int height);
 
-    // Builds a texture from a BMP file into the display list. Returns false
-    // (and leaves the list alone) when the picture cannot be read.
-    bool LoadTexture(const std::filesystem::path& file, unsigned list, bool largeSizeAllowed,
+    // Builds a texture from a BMP file into the texture object. Returns
+    // false (and leaves the texture alone) when the picture cannot be read.
+    bool LoadTexture(const std::filesystem::path& file, unsigned texture, bool largeSizeAllowed,
                      bool drawOverlayObjects, bool withAlpha);
 
     // The per-square drawing steps of a pass, public so the parts of a pass
@@ -154,8 +154,9 @@ private:
     std::string operationCaption_;
     double waveSourceX_ = 5000;
     double waveSourceY_ = 0;
-    unsigned overlayList_ = 0;
-    unsigned skyList_ = 0;
+    // Texture objects of the overlay picture and the sky (0 until built).
+    unsigned overlayTexture_ = 0;
+    unsigned skyTexture_ = 0;
     TTerrainMaterial material_;
     // The material GL holds now, to skip setting it again per triangle.
     std::unique_ptr<TTerrainMaterial> appliedMaterial_;

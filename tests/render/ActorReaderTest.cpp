@@ -126,6 +126,17 @@ TEST(ActorReader, NormaliseStandsTheActorOnTheGroundHalfAUnitHigh)
     EXPECT_DOUBLE_EQ(actor.Primitives()[0].radius1, 1.0 / 8);
 }
 
+TEST(ActorReader, AFlatActorIsMovedIntoPlaceButNotBlownUp)
+{
+    TActor actor;
+    actor.LoadFromText("triangle { <0,3,0>, <2,3,0>, <1,3,2> pigment { color X } }\n");
+    ASSERT_EQ(actor.Primitives().size(), 1u);
+    for (const auto& point : actor.Primitives()[0].points)
+        for (const double value : point)
+            EXPECT_TRUE(std::isfinite(value));
+    EXPECT_EQ(actor.Primitives()[0].points[0], (std::array<double, 3>{-1, 0, -1}));
+}
+
 TEST(ActorReader, AnUnusableNumberDropsOnlyThatPrimitive)
 {
     TActor actor;

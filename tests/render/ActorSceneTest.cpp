@@ -118,6 +118,27 @@ TEST_F(ActorScene, HalfDensityPlacesTheSameActorsOnEveryRunWhateverTheOrder)
     EXPECT_GT(CountPixels(Render(net_), IsBallRed), 50);
 }
 
+TEST_F(ActorScene, RandomTurnsAndSizesStayPutFromOneFrameToTheNext)
+{
+    // A box shows its turn; centred at full density the placement itself
+    // draws no random numbers, yet the turn and size must not drift.
+    std::ofstream(folder_ / "crate.pov") << "#declare Crate = color red 1 green 0 blue 0\n"
+                                            "box { <-2,0,-0.5>, <2,1,0.5> pigment { color Crate } } <0,0,0>\n";
+    auto& h = net_.MapHeader;
+    h.ActorFiles[kBallTerrain].setText("crate.pov");
+    auto& record = h.TerrainActors[kBallTerrain];
+    record.RandomOrientation = 1;
+    record.HeightVariation = 40;
+    net_.LoadActors();
+    TOffscreenContext context(160, 120);
+    net_.InitContext();
+    net_.SetViewSize(160, 120);
+    net_.DrawScene(0, 0, nullptr);
+    const auto first = Checksum(ReadPicture(160, 120));
+    net_.DrawScene(0, 0, nullptr);
+    EXPECT_EQ(Checksum(ReadPicture(160, 120)), first);
+}
+
 TEST_F(ActorScene, SlotsWithoutAReadablePovFileWarnAndStayUnready)
 {
     auto& h = net_.MapHeader;

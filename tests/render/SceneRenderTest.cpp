@@ -247,6 +247,10 @@ TEST(SceneRender, HeightDivisorFollowsUnitsAndScales)
     EXPECT_DOUBLE_EQ(net.HeightDivisor(), 100 / (horizontal * 2));
     h.MapUnits = static_cast<std::int16_t>(MapUnits::MicroMetric);
     EXPECT_DOUBLE_EQ(net.HeightDivisor(), 100 * 100 / (horizontal * 2));
+    // A header without spacing has no horizontal scale: heights are taken
+    // as world units rather than flattened to nothing.
+    h.Spacing = 0;
+    EXPECT_DOUBLE_EQ(net.HeightDivisor(), 100 * 100 / 2.0);
 }
 
 TEST(SceneRender, LightAndMistAreSetFromTheHeader)

@@ -114,14 +114,13 @@ public:
     std::string ActorDirectory;
     // The user's settings ("Drawing"/"SkyFile"); none means no sky file.
     const ISettingsStore* Settings = nullptr;
+    // Set when the overlay or sky picture must be read again (a new map, a
+    // new context, a new file); the first frame that draws it clears it.
     bool OverlayReload = true;
+    bool SkyReload = true;
     // Passes at fractal depth 0 keep the surface as a vertex array between
     // frames; switching it off sends every square anew (same picture).
     bool UseSceneCache = true;
-    bool SkyReload = true;
-
-    // The terrain material last set by a detailed square.
-    const TTerrainMaterial& CurrentMaterial() const { return material_; }
 
     // Drops the per-map geometry kept between passes. Passes notice changes
     // of the map and of the header themselves; this is for callers that

@@ -2,6 +2,8 @@
 
 #include "model/Net.h"
 
+#include <GL/gl.h>
+
 namespace tarn {
 
 namespace {
@@ -65,11 +67,38 @@ bool TSceneCache::Matches(const TNet& net) const { return valid_ && key_ == KeyO
 
 void TSceneCache::Reset(const TNet& net, bool outlines)
 {
+    if (rowLists_ != 0 && glIsList(rowLists_))
+        glDeleteLists(rowLists_, listCount_);
+    rowLists_ = 0;
+    listCount_ = 0;
+    passes_ = 0;
     key_ = KeyOf(net);
     valid_ = true;
     withOutlines = outlines;
     verticesPerSquare = outlines ? 16 : 12;
     vertices.clear();
+}
+
+}  // namespace tarn
+
+namespace tarn {
+
+bool TSceneCache::PrepareRowLists(int rows, int verticesPerRow)
+{
+    if (++passes_ < 2 || rows < 1)
+        return false;
+    if (rowLists_ != 0 && glIsList(rowLists_))
+        return true;
+    rowLists_ = glGenLists(rows);
+    if (rowLists_ == 0)
+        return false;
+    listCount_ = rows;
+    for (int row = 0; row < rows; ++row) {
+        glNewList(RowList(row), GL_COMPILE);
+        glDrawArrays(GL_TRIANGLES, row * verticesPerRow, verticesPerRow);
+        glEndList();
+    }
+    return true;
 }
 
 }  // namespace tarn

@@ -24,8 +24,19 @@ public:
 
     // True when the kept surface was built from the map as it is now.
     bool Matches(const TNet& net) const;
-    // Remembers what the surface about to be recorded is built from.
+    // Remembers what the surface about to be recorded is built from. Called
+    // during a pass: the row lists of the old surface are deleted from the
+    // current context.
     void Reset(const TNet& net, bool withOutlines);
+
+    // From the second pass over the same surface on, each row of squares is
+    // also kept as a display list, which OpenGL replays faster than it
+    // takes the array again. True when the lists of `rows` rows of
+    // `verticesPerRow` vertices are ready in the current context (they are
+    // compiled here when they are not); false while the arrays are to be
+    // drawn. Lists of an earlier context are left to that context.
+    bool PrepareRowLists(int rows, int verticesPerRow);
+    unsigned RowList(int row) const { return rowLists_ + static_cast<unsigned>(row); }
 
     std::vector<TSceneVertex> vertices;
     // Vertices per square: 12 for the triangles, 4 more with an outline.
@@ -44,6 +55,9 @@ private:
 
     Key key_;
     bool valid_ = false;
+    int passes_ = 0;
+    unsigned rowLists_ = 0;
+    int listCount_ = 0;
 };
 
 }  // namespace tarn

@@ -435,12 +435,16 @@ bool TViewNet::WalkCached(IProgress* progress)
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
     const bool fromNorth = RowsFromNorth();
+    const bool rowLists = !squareBySquare && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
         const int row = fromNorth ? step : squareRows - 1 - step;
         const int rowStart = row * squareColumns * perSquare;
         pass.ShowDrawProgress();
         if (!squareBySquare) {
-            glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
+            if (rowLists)
+                glCallList(cache.RowList(row));
+            else
+                glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
             pass.Advance(squareColumns);
             if (!pass.Pump())
                 AbortLoad = true;

@@ -16,8 +16,11 @@ constexpr const char* kWriteError = "E0090 Error writing picture file";
 constexpr const char* kReadError = "E0091 Picture file is not a readable bitmap";
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
-// Pictures wider or taller than this are refused as damaged files.
+// Pictures wider or taller than this, or of more pixels, are refused as
+// damaged files: a 1-bit file of legal length would otherwise unpack into
+// gigabytes.
 constexpr std::int32_t kMaxSide = 32768;
+constexpr std::int64_t kMaxPixels = 64LL * 1024 * 1024;
 
 [[noreturn]] void Refuse() { throw EInvalidData(kReadError); }
 
@@ -106,7 +109,8 @@ TDibPicture ReadBmpBytes(const std::vector<std::uint8_t>& bytes)
     const bool topDown = rawHeight < 0;
     const std::int64_t height = topDown ? -static_cast<std::int64_t>(rawHeight) : rawHeight;
     const bool known = bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
-    if (!known || compression != 0 || width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide)
+    if (!known || compression != 0 || width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide ||
+        width * height > kMaxPixels)
         Refuse();
 
     // The palette follows the information header.

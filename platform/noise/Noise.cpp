@@ -41,17 +41,26 @@ double Grad(int hash, double x, double y, double z)
     return ((h & 1) == 0 ? u : -u) + ((h & 2) == 0 ? v : -v);
 }
 
+// The lattice wraps every 256 cells. Whole numbers that fit a 64-bit
+// integer wrap by masking; larger ones (only absurd inputs) through fmod,
+// so they stay well defined.
+int LatticeCell(double whole)
+{
+    constexpr double kExact = 9.0e15;
+    if (std::fabs(whole) < kExact)
+        return static_cast<int>(static_cast<long long>(whole) & 255);
+    return static_cast<int>(std::fmod(whole, 256.0) + (whole < 0 ? 256 : 0)) & 255;
+}
+
 // One octave of improved Perlin noise, about -1..1.
 double Improved(double x, double y, double z)
 {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const double fz = std::floor(z);
-    // Lattice coordinates wrap every 256 cells; the wrap is done on the
-    // floored double so huge inputs stay well defined.
-    const int X = static_cast<int>(std::fmod(fx, 256.0) + (fx < 0 ? 256 : 0)) & 255;
-    const int Y = static_cast<int>(std::fmod(fy, 256.0) + (fy < 0 ? 256 : 0)) & 255;
-    const int Z = static_cast<int>(std::fmod(fz, 256.0) + (fz < 0 ? 256 : 0)) & 255;
+    const int X = LatticeCell(fx);
+    const int Y = LatticeCell(fy);
+    const int Z = LatticeCell(fz);
     x -= fx;
     y -= fy;
     z -= fz;

@@ -219,7 +219,7 @@ void TViewNet::ApplyMaterial(const TTerrainMaterial& material)
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular.data());
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material.emission.data());
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
-    appliedMaterial_ = std::make_unique<TTerrainMaterial>(material);
+    appliedMaterial_ = material;
 }
 
 void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std::array<ColourRGBA, 4>& colours,

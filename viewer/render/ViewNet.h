@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -158,7 +159,7 @@ private:
     unsigned skyTexture_ = 0;
     TTerrainMaterial material_;
     // The material GL holds now, to skip setting it again per triangle.
-    std::unique_ptr<TTerrainMaterial> appliedMaterial_;
+    std::optional<TTerrainMaterial> appliedMaterial_;
     std::array<std::unique_ptr<TActor>, kTerrainSlots> actors_;
     std::unique_ptr<TActorRandom> random_;
     std::unique_ptr<ITriangleSink> immediateSink_;

@@ -1,13 +1,13 @@
 #include "tools/RenderCommand.h"
 
 #include "model/LemFileIO.h"
+#include "model/ParseNumber.h"
 #include "tools/CommandLine.h"
 #include "tools/TerminalProgress.h"
 #include "viewer/render/PictureReadBack.h"
 #include "viewer/render/ViewNet.h"
 #include "viewer/render/offscreen/OffscreenContext.h"
 
-#include <charconv>
 #include <filesystem>
 #include <tuple>
 #include <cstdio>
@@ -24,17 +24,12 @@ constexpr int kLargestSide = 8192;
 std::pair<long long, long long> NumberPair(const std::string& text, char separator, const std::string& option)
 {
     const auto at = text.find(separator);
-    long long first = 0;
-    long long second = 0;
-    const auto read = [](std::string_view part, long long& value) {
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-        return !part.empty() && error == std::errc{} && end == part.data() + part.size();
-    };
-    if (at == std::string::npos || !read(std::string_view(text).substr(0, at), first) ||
-        !read(std::string_view(text).substr(at + 1), second))
+    const auto first = at == std::string::npos ? std::nullopt : ParseInteger(std::string_view(text).substr(0, at));
+    const auto second = at == std::string::npos ? std::nullopt : ParseInteger(std::string_view(text).substr(at + 1));
+    if (!first || !second)
         throw UsageError("--" + option + " needs the form " + (separator == 'x' ? "WIDTHxHEIGHT" : "N/M") +
                          ", not \"" + text + "\"");
-    return {first, second};
+    return {*first, *second};
 }
 
 int RunRender(const std::vector<std::string>& words)

@@ -363,6 +363,24 @@ TEST(SceneRender, ALongPassPumpsByTimeNotPerSquareAndStopsAtTheNextSquare)
     EXPECT_EQ(stopping.pumps, 4);
 }
 
+TEST(SceneRender, TheSkyKeepsItsShadeFromFrameToFrame)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    auto& h = net.MapHeader;
+    h.BackgroundType = 142;
+    h.TargetPos = {0, 2000, 300};
+    h.LightAlt = 30;
+    net.UseSceneCache = false;  // the square walk leaves its last normal current
+    TOffscreenContext context(64, 48);
+    net.InitContext();
+    net.SetViewSize(64, 48);
+    net.DrawScene(0, 0, nullptr);
+    const auto first = Checksum(ReadPicture(64, 48));
+    net.DrawScene(0, 0, nullptr);
+    EXPECT_EQ(Checksum(ReadPicture(64, 48)), first);
+}
+
 TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)
 {
     TViewNet net;

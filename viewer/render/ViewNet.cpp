@@ -24,7 +24,9 @@ constexpr int kGraduatedBackground = 142;
 constexpr int kTexturedBackgroundOld = 145;
 constexpr int kTexturedBackground = 146;
 constexpr int kNoMist = 5000;
-constexpr int kSkyTextureSide = 512;
+// The normal the background is lit with: OpenGL's initial one, which the
+// first frame of a fresh context has always used.
+constexpr float kBackgroundNormal[] = {0, 0, 1};
 
 // The progress of one square walk: the percentage shown at the start of
 // each row when it changes, and the user interface pumped at most every
@@ -273,6 +275,10 @@ void TViewNet::DrawSkyAndGroundCones(IProgress* progress)
     SetStep(progress, "Drawing sky");
     glEnable(GL_COLOR_MATERIAL);
     SetCulling(false);
+    // The cones are lit like everything else; without a normal of their own
+    // they would take the last surface triangle's, and the sky would change
+    // shade from one animation frame to the next.
+    glNormal3fv(kBackgroundNormal);
     drawCone(15, h.SkyColour);
     SetStep(progress, "Drawing ground");
     drawCone(-15, h.GroundColour);
@@ -337,6 +343,7 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
     glBindTexture(GL_TEXTURE_2D, skyTexture_);
     SetStep(progress, "Drawing sky");
     SetCulling(false);
+    glNormal3fv(kBackgroundNormal);
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(0, 0);
     glVertex3f(-25, hs, -25);

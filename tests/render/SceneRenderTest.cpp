@@ -122,6 +122,12 @@ TEST(SceneRender, GridLinesAppearInTheGridColourOnlyWhenGridModeDrawsThem)
     // Any value but 2 draws them.
     h.GridMode = 7;
     EXPECT_GT(CountPixels(Render(net), isGridRed), 200);
+    // Scheme 0 draws the outlines alone, whatever the grid mode.
+    h.DrawingScheme = 0;
+    h.GridMode = 2;
+    const TDibPicture outlines = Render(net);
+    EXPECT_GT(CountPixels(outlines, isGridRed), 200);
+    EXPECT_EQ(CountPixels(outlines, [](Rgb p) { return p.green > 100; }), 0) << "no surface";
 }
 
 TEST(SceneRender, OverlaySchemeShowsTheOverlayPictureColours)
@@ -379,6 +385,29 @@ TEST(SceneRender, TheSkyKeepsItsShadeFromFrameToFrame)
     const auto first = Checksum(ReadPicture(64, 48));
     net.DrawScene(0, 0, nullptr);
     EXPECT_EQ(Checksum(ReadPicture(64, 48)), first);
+}
+
+TEST(SceneRender, ATwoByTwoGridDrawsItsOneSquareAndShowsFullProgress)
+{
+    TViewNet net;
+    auto& h = net.MapHeader;
+    ApplyNewMapValues(h);
+    h.Columns = h.Rows = 2;
+    h.WorldWidth = h.WorldHeight = 100;
+    h.Spacing = 100;
+    h.VerticalScale = 1;
+    h.SkyColour = RGB(0, 0, 0);
+    h.CameraPos = {0, -100, 100};
+    net.BuildSquares(2, 2);
+    net.BuildPoints(2, 2, -50, 50, -50, 50);
+    for (auto& point : net.Points())
+        point.Height = 0;
+    net.UpdateSquares();
+    ASSERT_EQ(net.SquareCount(), 1);
+    RecordingProgress progress(false);
+    const TDibPicture picture = Render(net, 32, 32, 0, &progress);
+    EXPECT_EQ(progress.lastPercent, 100);
+    EXPECT_GT(CountPixels(picture, [](Rgb p) { return p != Rgb{0, 0, 0}; }), 20);
 }
 
 TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)

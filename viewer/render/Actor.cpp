@@ -125,15 +125,15 @@ bool TActor::LoadFromText(std::string_view text)
         else if (Contains(line, "#declare") && Contains(line, "size"))
             DeclareSize(line);
         else if (Contains(line, "cylinder"))
-            ReadPrimitive(PrimitiveKind::Cylinder, line);
+            ReadCylinder(line);
         else if (Contains(line, "triangle"))
-            ReadPrimitive(PrimitiveKind::Triangle, line);
+            ReadTriangle(line);
         else if (Contains(line, "sphere"))
-            ReadPrimitive(PrimitiveKind::Sphere, line);
+            ReadSphere(line);
         else if (Contains(line, "cone"))
-            ReadPrimitive(PrimitiveKind::Cone, line);
+            ReadCone(line);
         else if (Contains(line, "box"))
-            ReadPrimitive(PrimitiveKind::Box, line);
+            ReadBox(line);
     }
     Normalise();
     return true;

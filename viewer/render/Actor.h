@@ -50,9 +50,13 @@ public:
 
     void DeclareColour(std::string_view line);
     void DeclareSize(std::string_view line);
-    // Reads one primitive line of the given kind; returns false (and leaves
-    // the primitive out) when one of its numbers cannot be used.
-    bool ReadPrimitive(PrimitiveKind kind, std::string_view line);
+    // Each reads one primitive line; false (and the primitive left out)
+    // when one of its numbers cannot be used.
+    bool ReadCylinder(std::string_view line) { return ReadPrimitive(PrimitiveKind::Cylinder, line); }
+    bool ReadTriangle(std::string_view line) { return ReadPrimitive(PrimitiveKind::Triangle, line); }
+    bool ReadSphere(std::string_view line) { return ReadPrimitive(PrimitiveKind::Sphere, line); }
+    bool ReadCone(std::string_view line) { return ReadPrimitive(PrimitiveKind::Cone, line); }
+    bool ReadBox(std::string_view line) { return ReadPrimitive(PrimitiveKind::Box, line); }
     std::array<float, 4> LookUpColour(std::string_view text) const;
     void Normalise();
 
@@ -72,6 +76,7 @@ public:
     const std::vector<std::string>& Messages() const { return messages_; }
 
 private:
+    bool ReadPrimitive(PrimitiveKind kind, std::string_view line);
     void DrawPrimitive(const TActorPrimitive& primitive, const std::array<double, 3>& position) const;
 
     std::vector<TActorPrimitive> primitives_;

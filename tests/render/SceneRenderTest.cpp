@@ -216,6 +216,22 @@ TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSqua
         net.UseSceneCache = false;
         EXPECT_EQ(Checksum(Render(net)), first) << "grid mode " << grid;
     }
+    // Animation frames replay the kept surface from display lists.
+    h.GridMode = 2;
+    net.UseSceneCache = true;
+    net.SetFrameInfo(1, 5);
+    TOffscreenContext context(160, 120);
+    net.InitContext();
+    net.SetViewSize(160, 120);
+    std::vector<std::uint64_t> frames;
+    for (int frame = 0; frame < 3; ++frame) {
+        net.DrawScene(0, 0, nullptr);
+        frames.push_back(Checksum(ReadPicture(160, 120)));
+    }
+    net.SetFrameInfo(0, 0);
+    net.UseSceneCache = false;
+    EXPECT_EQ(frames, std::vector<std::uint64_t>(3, Checksum(Render(net))));
+
     // A changed height is noticed by the kept surface.
     net.UseSceneCache = true;
     const auto before = Checksum(Render(net));

@@ -29,9 +29,9 @@ public:
     // current context.
     void Reset(const TNet& net, bool withOutlines);
 
-    // From the second pass over the same surface on, each row of squares is
-    // also kept as a display list, which OpenGL replays faster than it
-    // takes the array again. True when the lists of `rows` rows of
+    // From the second animation frame over the same surface on, each row of
+    // squares is also kept as a display list, which OpenGL replays faster
+    // than it takes the array again. True when the lists of `rows` rows of
     // `verticesPerRow` vertices are ready in the current context (they are
     // compiled here when they are not); false while the arrays are to be
     // drawn. Lists of an earlier context are left to that context.

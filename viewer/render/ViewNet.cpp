@@ -442,7 +442,10 @@ bool TViewNet::WalkCached(IProgress* progress)
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
     const bool fromNorth = RowsFromNorth();
-    const bool rowLists = !squareBySquare && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
+    // Display lists cost a pass's time to compile and pay back over the
+    // frames of an animation, not in still pictures.
+    const bool rowLists =
+        !squareBySquare && frameCount_ != 0 && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
         const int row = fromNorth ? step : squareRows - 1 - step;
         const int rowStart = row * squareColumns * perSquare;

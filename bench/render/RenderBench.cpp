@@ -167,7 +167,21 @@ void BM_DrawSceneDepth0FirstFrame(benchmark::State& state)
 }
 BENCHMARK(BM_DrawSceneDepth0FirstFrame)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
 
-// Frames of an animation: the camera moves, the map and its colours stay.
+// The same still picture drawn again (a Redraw): the kept surface is
+// submitted as vertex arrays.
+void BM_DrawSceneDepth0Redraw(benchmark::State& state)
+{
+    Scene scene;
+    for (auto _ : state) {
+        scene.net->DrawScene(0, 0, nullptr);
+        glFinish();
+    }
+    Report(state);
+}
+BENCHMARK(BM_DrawSceneDepth0Redraw)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+// Frames of an animation: the camera moves, the map and its colours stay;
+// from the second frame the surface comes from display lists.
 void BM_DrawSceneDepth0Animation(benchmark::State& state)
 {
     Scene scene;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and opens the bundled sample map: in the editor when a
-# display is there, otherwise it prints what the map holds.
+# display is there; otherwise it prints what the map holds and renders a view
+# of it to build/sample.bmp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_GUI=ON -DTARN_GL=ON
 cmake --build build -j "$(nproc)"
 
 sample=data/sample.lem
@@ -13,4 +14,6 @@ if [ -n "${DISPLAY:-}" ]; then
   build/editor/tarnedit "$sample"
 else
   build/tools/tarntool info "$sample"
+  build/tools/tarntool render "$sample" -o build/sample.bmp --size 800x500
+  echo "No display: the sample map's view was rendered to build/sample.bmp"
 fi

@@ -227,8 +227,12 @@ void SetSceneDefaults(TMapHeader& h)
 {
     h.LightAlt = 40;
     h.LightAz = 135;
+    // From the south-west, above the hills, looking at the lake.
+    h.CameraPos = {-450, -600, 330};
+    h.TargetPos = {0, 0, 60};
     h.VerticalScale = 1.0;
     h.GridMode = 2;
+    h.SkyColour = RGB(160, 196, 235);
     h.DrawTerrains = 1;
     h.LightDiffusion = 50;
     h.CliffAngle = 45;

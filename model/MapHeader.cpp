@@ -61,7 +61,7 @@ void ApplyNewMapValues(TMapHeader& h)
     h.WaterEdge = 10;
     h.WaveHeight = 10;
     h.WaveLength = 100;
-    h.BackgroundType = 141;
+    h.BackgroundType = kSolidBackground;
     h.CliffEffect = 0;
     h.WaveDirection = 0;
     h.LightColour = kWhite;

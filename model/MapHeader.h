@@ -22,6 +22,12 @@ inline constexpr std::uint8_t kSchemeOverlay = 11;
 inline constexpr std::uint8_t kSchemeGradients = 12;
 inline constexpr std::uint8_t kSchemeVista = 13;
 
+// Backgrounds behind the scene; 145 is an older code read as textured.
+inline constexpr std::int16_t kSolidBackground = 141;
+inline constexpr std::int16_t kGraduatedBackground = 142;
+inline constexpr std::int16_t kTexturedBackgroundOld = 145;
+inline constexpr std::int16_t kTexturedBackground = 146;
+
 template <std::size_t N>
 using Reserved = std::array<std::uint8_t, N>;
 

@@ -7,7 +7,6 @@ namespace tarn {
 namespace {
 constexpr int kPreviewSide = 21;
 constexpr int kLargestPreviewSide = 22;  // exclusive
-constexpr int kSolidBackground = 141;
 constexpr int kNoGrid = 2;
 }  // namespace
 

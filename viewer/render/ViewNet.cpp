@@ -19,10 +19,6 @@ namespace tarn {
 
 namespace {
 
-constexpr int kSolidBackground = 141;
-constexpr int kGraduatedBackground = 142;
-constexpr int kTexturedBackgroundOld = 145;
-constexpr int kTexturedBackground = 146;
 constexpr int kNoMist = 5000;
 // The normal the background is lit with: OpenGL's initial one, which the
 // first frame of a fresh context has always used.

@@ -41,7 +41,11 @@ function(tarn_test name)
     TARN_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     TARN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   tarn_warnings(${name})
+  set(environment ${ARG_ENVIRONMENT})
+  if(TARN_SANITIZE)
+    list(APPEND environment "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan-suppressions.txt")
+  endif()
   gtest_discover_tests(${name}
-    PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "${ARG_ENVIRONMENT}"
+    PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "${environment}"
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -88,6 +88,7 @@ void TTarnForm::LoadMap(const QString& fileName)
     DefineNet->SizePicture();
     DefineNet->ComputeScale();
     DefineNet->RedrawMap(true);
+    ShowMapDefinition();
     findChild<QAction*>("SaveMap")->setEnabled(false);
     findChild<QAction*>("SaveAsMap")->setEnabled(false);
 }

@@ -359,6 +359,11 @@ void TTarnForm::SelectTerrain(int terrain)
 
 void TTarnForm::ShowMapDefinition()
 {
+    if (!mapPresent_) {
+        for (QLabel* label : {MapSizeLabel, GridSizeLabel, GridSpacingLabel})
+            label->setText("-");
+        return;
+    }
     const auto& header = DefineNet->MapHeader;
     const auto units = static_cast<MapUnits>(header.MapUnits);
     MapSizeLabel->setText(DisplayMapSize(units, header.Columns, header.Rows, header.Spacing));

@@ -201,6 +201,9 @@ TEST_F(MainWindowTest, AFileThatFailsToLoadLeavesNoMapAndShowsTheLoadersMessage)
     window.SaveMapClick();
     EXPECT_EQ(FileBytes(good), before);
     EXPECT_FALSE(window.findChild<QAction*>("SaveMap")->isEnabled());
+    // The Map tab no longer describes the map that was there before.
+    EXPECT_EQ(window.GridSizeLabel->text(), "-");
+    EXPECT_EQ(window.MapSizeLabel->text(), "-");
     // Zooming and moving over the empty canvas are harmless.
     window.ZoomInButtonClick();
     Net().MouseMove({3, 3});

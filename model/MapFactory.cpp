@@ -28,7 +28,7 @@ std::int16_t Extent(MapUnits units, int count, double spacing)
 
 }  // namespace
 
-void CreateMap(TNet& net, const TNewMapParameters& p, const TTerrainPalette& palette)
+void CheckNewMapParameters(const TNewMapParameters& p)
 {
     const long long points = static_cast<long long>(p.columns) * p.rows;
     if (points > kMaxGridPoints)
@@ -38,7 +38,11 @@ void CreateMap(TNet& net, const TNewMapParameters& p, const TTerrainPalette& pal
     // The header holds each side in 16 bits.
     if (p.columns > kMaxGridSide || p.rows > kMaxGridSide || !(p.spacing > 0))
         throw ETarnError(msg::InvalidMapSize);
+}
 
+void CreateMap(TNet& net, const TNewMapParameters& p, const TTerrainPalette& palette)
+{
+    CheckNewMapParameters(p);
     net.Clear();
     auto& h = net.MapHeader;
     h.MapUnits = static_cast<std::int16_t>(p.units);

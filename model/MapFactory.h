@@ -18,11 +18,15 @@ inline constexpr long long kMinGridPoints = 400;
 inline constexpr long long kMaxGridPoints = 250000;
 inline constexpr int kMaxGridSide = 32767;
 
+// Throws the coded message for parameters no map can be built from: more
+// than 250000 points (E0005), fewer than 400 (E0006), or sizes and spacings
+// the header cannot hold (E0004). The New Map dialog and tarntool check with
+// it before anything is touched.
+void CheckNewMapParameters(const TNewMapParameters& parameters);
+
 // Empties the map and builds a new grid of null heights with the new-map
-// header values and the given terrain palette. Refuses more than 250000
-// points (E0005) or fewer than 400 (E0006) by throwing ETarnError before the
-// map is touched; a side longer than 32767 nodes or a spacing that is not
-// positive is refused as E0004.
+// header values and the given terrain palette. Parameters refused by
+// CheckNewMapParameters leave the map untouched.
 void CreateMap(TNet& net, const TNewMapParameters& parameters, const TTerrainPalette& palette);
 
 }  // namespace tarn

@@ -1,6 +1,6 @@
 #include "controls/Flatimge.h"
 
-#include "model/Colour.h"
+#include "model/HeightBandColours.h"
 
 #include <QPainter>
 
@@ -12,11 +12,6 @@
 namespace tarn {
 
 namespace {
-
-// The 15 height bands of a palette display, highest band first.
-constexpr std::array<TColorRef, 15> BandColours = {
-    0x808080, 0xC0C0C0, 0x808000, 0x00FF00, 0x008000, 0x008080, 0x00FFFF, 0x0000FF,
-    0x000080, 0x800080, 0xFF00FF, 0xFFFF00, 0xFF0000, 0x800000, 0x000000};
 
 int Channel(double value)
 {
@@ -51,8 +46,8 @@ QColor TFlatImage::HeightColour(int height, bool paletteDisplay) const
     if (paletteDisplay) {
         // At least one height unit per band, so a flat range cannot divide by zero.
         const int step = std::max(1, std::max(10, range) / 14);
-        const int band = std::clamp((height - lowestHeight_) / step, 0, 14);
-        const TColorRef colour = BandColours[static_cast<std::size_t>(14 - band)];
+        const int band = std::clamp((height - lowestHeight_) / step, 0, kHighestBand);
+        const TColorRef colour = kBandColourTable[static_cast<std::size_t>(kHighestBand - band)];
         return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
     }
     // Heights outside the range take the colour of its nearer end; a flat

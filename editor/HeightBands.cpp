@@ -8,12 +8,6 @@
 
 namespace tarn {
 
-const std::array<TColorRef, kHeightBands + 1> kBandColourTable{
-    RGB(128, 128, 128), RGB(192, 192, 192), RGB(0, 128, 128), RGB(0, 255, 0),
-    RGB(0, 128, 0),     RGB(128, 128, 0),   RGB(255, 255, 0), RGB(255, 0, 0),
-    RGB(128, 0, 0),     RGB(128, 0, 128),   RGB(255, 0, 255), RGB(0, 255, 255),
-    RGB(0, 0, 255),     RGB(0, 0, 128),     RGB(0, 0, 0),     RGB(255, 255, 255)};
-
 int HeightBand(int height, int bandMin, int bandMax)
 {
     if (height <= bandMin)

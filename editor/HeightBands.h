@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Colour.h"
+#include "model/HeightBandColours.h"
 
 #include <array>
 #include <string>
@@ -8,13 +8,6 @@
 namespace tarn {
 
 enum class MapUnits : std::int16_t;
-
-inline constexpr int kHeightBands = 15;
-inline constexpr int kHighestBand = kHeightBands - 1;
-
-// Band colours by table index: 0 gray (the highest band) to 14 black (the
-// lowest), then 15 white for Null.
-extern const std::array<TColorRef, kHeightBands + 1> kBandColourTable;
 
 // The band 0..14 of a stored height within BandMin..BandMax.
 int HeightBand(int height, int bandMin, int bandMax);

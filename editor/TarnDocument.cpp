@@ -4,6 +4,7 @@
 #include "editor/ColourSet.h"
 #include "editor/NewMap.h"
 #include "editor/PictureDialog.h"
+#include "editor/QtPicture.h"
 #include "editor/StatusPanels.h"
 #include "model/Errors.h"
 #include "model/LemFileIO.h"
@@ -195,12 +196,14 @@ void TTarnForm::LoadBMPButtonClick()
 
 void TTarnForm::LoadBackground(const QString& fileName)
 {
-    QImage picture;
-    if (!picture.load(fileName, "BMP")) {
+    TDibPicture picture;
+    try {
+        picture = ReadBmpFile(ToPath(fileName));
+    } catch (const ETarnError&) {
         ShowMessage("E0002 Error loading bmp file");
         return;
     }
-    DefineNet->BackgroundPicture = picture.convertToFormat(QImage::Format_RGB32);
+    DefineNet->BackgroundPicture = ToQImage(picture);
     DefineNet->RedrawMap(true);
 }
 

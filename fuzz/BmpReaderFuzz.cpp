@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the BMP picture reader used for background,
 // overlay, sky and ground pictures. A refused file is fine.
 #include "model/Errors.h"
-#include "viewer/render/DibPicture.h"
+#include "exchange/BmpCodec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -15,8 +15,8 @@ class TNet;
 bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress);
 
 // Saves the map as a LEM file without ever leaving a half-written file: on
-// any failure the previous file is untouched and "E0007 Error saving lem
-// file" is thrown.
+// any failure the previous file is untouched and msg::ErrorSavingLem is
+// thrown.
 void SaveLemFile(const std::filesystem::path& path, TNet& net);
 
 // Replaces the first 2576 bytes of an existing LEM file with the header,

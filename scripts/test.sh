@@ -8,11 +8,11 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_GUI=ON -DTARN_GL=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_GUI=ON -DTARN_GL=ON -DTARN_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DTARN_GUI=OFF -DTARN_SANITIZE=ON -DTARN_FUZZ=ON -DTARN_BENCH=OFF
+  -DTARN_GUI=OFF -DTARN_SANITIZE=ON -DTARN_FUZZ=ON -DTARN_BENCH=OFF -DTARN_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

@@ -3,7 +3,7 @@
 #include "RenderFixture.h"
 
 #include "model/SettingsStore.h"
-#include "viewer/render/DibPicture.h"
+#include "exchange/BmpCodec.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

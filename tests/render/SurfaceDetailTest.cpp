@@ -2,7 +2,7 @@
 // water colour effects.
 #include "RenderFixture.h"
 
-#include "platform/noise/Noise.h"
+#include "analysis/noise/Noise.h"
 #include "viewer/render/SurfaceEffects.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "viewer/render/Actor.h"
+#include "viewer/render/RenderMessages.h"
 
 #include "viewer/render/LineScanner.h"
 
@@ -234,7 +235,7 @@ bool TActor::ReadPrimitive(PrimitiveKind kind, std::string_view line)
         for (const double value : point)
             usable = usable && std::isfinite(value);
     if (!usable) {
-        messages_.emplace_back(kActorLoadErrorMessage);
+        messages_.emplace_back(msg::ActorLoadError);
         return false;
     }
     primitives_.push_back(p);

@@ -72,7 +72,7 @@ public:
     const std::array<double, 3>& BoxMinimum() const { return boxMin_; }
     const std::array<double, 3>& BoxMaximum() const { return boxMax_; }
     const std::array<double, 3>& Centre() const { return centre_; }
-    // "E0005 Error parsing string" and "Error loading Actor" as they arose.
+    // msg::ParseError and msg::ActorLoadError as they arose.
     const std::vector<std::string>& Messages() const { return messages_; }
 
 private:
@@ -93,8 +93,5 @@ private:
 // The turns (degrees about x, then about y) that point a GLU quadric's z
 // axis along the direction d.
 std::array<double, 2> QuadricTurn(const std::array<double, 3>& d);
-
-inline constexpr const char* kActorLoadErrorMessage = "Error loading Actor";
-inline constexpr const char* kActorFileErrorMessage = "E0024 Read error for Actor file.  Actor will not be plotted";
 
 }  // namespace tarn

@@ -1,6 +1,7 @@
 // Which squares carry an actor, where in the square, how large and how
 // turned; and loading the actor file of every terrain slot.
 #include "viewer/render/Actor.h"
+#include "viewer/render/RenderMessages.h"
 #include "viewer/render/ActorRandom.h"
 #include "viewer/render/ViewNet.h"
 
@@ -36,11 +37,11 @@ std::vector<std::string> TViewNet::LoadActors()
             if (actors_[slot]->LoadFromFile(std::filesystem::path(ActorDirectory) / name))
                 record.ActorGroundFlag = 1;
             else
-                warnings.emplace_back(kActorFileErrorMessage);
+                warnings.emplace_back(msg::ActorFileError);
         } else if (name.find(".bmp") != std::string::npos) {
             record.ActorGroundFlag = 1;
         } else {
-            warnings.emplace_back(kActorFileErrorMessage);
+            warnings.emplace_back(msg::ActorFileError);
         }
     }
     return warnings;

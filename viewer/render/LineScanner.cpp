@@ -1,4 +1,5 @@
 #include "viewer/render/LineScanner.h"
+#include "viewer/render/RenderMessages.h"
 
 #include <cctype>
 #include <charconv>
@@ -9,7 +10,7 @@ namespace tarn {
 std::string TLineScanner::NextToken(char stop)
 {
     if (usedUp_) {
-        messages_.emplace_back(kParseErrorMessage);
+        messages_.emplace_back(msg::ParseError);
         return {};
     }
     const std::size_t found = line_.find(stop, position_);
@@ -23,7 +24,7 @@ std::string TLineScanner::NextToken(char stop)
 std::string TLineScanner::Rest()
 {
     if (usedUp_) {
-        messages_.emplace_back(kParseErrorMessage);
+        messages_.emplace_back(msg::ParseError);
         return {};
     }
     usedUp_ = true;

@@ -10,7 +10,7 @@ namespace tarn {
 // the text from the current position up to the next `stop` character and
 // goes on after it; when `stop` does not occur it returns the rest of the
 // line and the line is used up. Asking a used-up line for more records
-// "E0005 Error parsing string" in the message list and yields "".
+// msg::ParseError in the message list and yields "".
 class TLineScanner {
 public:
     TLineScanner(std::string_view line, std::vector<std::string>& messages) : line_(line), messages_(messages) {}
@@ -30,7 +30,5 @@ private:
 // optional sign, digits with an optional fraction and exponent. A token
 // without one reads as 0.
 double ReadReal(std::string_view token);
-
-inline constexpr const char* kParseErrorMessage = "E0005 Error parsing string";
 
 }  // namespace tarn

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/GraphObj.h"
-#include "viewer/render/DibPicture.h"
+#include "exchange/BmpCodec.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/render/DibPicture.h"
+#include "exchange/BmpCodec.h"
 
 namespace tarn {
 

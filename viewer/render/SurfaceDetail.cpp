@@ -1,6 +1,6 @@
 // Surface detail: the lowered base layer, the size test on screen, and the
 // recursive 3 x 3 subdivision of visible squares with noise relief and waves.
-#include "platform/noise/Noise.h"
+#include "analysis/noise/Noise.h"
 #include "viewer/render/SurfaceEffects.h"
 #include "viewer/render/ViewNet.h"
 

@@ -1,6 +1,6 @@
 #include "viewer/render/SurfaceEffects.h"
 
-#include "platform/noise/Noise.h"
+#include "analysis/noise/Noise.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Textures for the overlay scheme and the textured sky, built from BMP
 // files into texture objects.
 #include "model/Errors.h"
-#include "viewer/render/DibPicture.h"
+#include "exchange/BmpCodec.h"
 #include "viewer/render/OverlayPainter.h"
 #include "viewer/render/ViewNet.h"
 

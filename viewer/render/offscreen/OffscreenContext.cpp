@@ -1,13 +1,13 @@
 #include "viewer/render/offscreen/OffscreenContext.h"
 
 #include "model/Errors.h"
+#include "viewer/render/RenderMessages.h"
 
 #include <GL/osmesa.h>
 
 namespace tarn {
 
 namespace {
-constexpr const char* kContextError = "E0092 Off-screen OpenGL context could not be created";
 constexpr int kDepthBits = 24;
 constexpr int kMaxSide = 16384;
 }  // namespace
@@ -20,10 +20,10 @@ TOffscreenContext::TOffscreenContext(int width, int height)
     : handle_(std::make_unique<Handle>()), width_(width), height_(height)
 {
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-        throw ETarnError(kContextError);
+        throw ETarnError(msg::NoOffscreenContext);
     handle_->context = OSMesaCreateContextExt(OSMESA_RGBA, kDepthBits, 0, 0, nullptr);
     if (!handle_->context)
-        throw ETarnError(kContextError);
+        throw ETarnError(msg::NoOffscreenContext);
     buffer_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
     MakeCurrent();
 }
@@ -36,7 +36,7 @@ TOffscreenContext::~TOffscreenContext()
 void TOffscreenContext::MakeCurrent()
 {
     if (!OSMesaMakeCurrent(handle_->context, buffer_.data(), GL_UNSIGNED_BYTE, width_, height_))
-        throw ETarnError(kContextError);
+        throw ETarnError(msg::NoOffscreenContext);
 }
 
 }  // namespace tarn

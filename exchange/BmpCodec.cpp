@@ -1,5 +1,6 @@
-#include "viewer/render/DibPicture.h"
+#include "exchange/BmpCodec.h"
 
+#include "exchange/ExchangeMessages.h"
 #include "model/AtomicFile.h"
 #include "model/ByteIO.h"
 #include "model/Errors.h"
@@ -12,8 +13,6 @@ namespace tarn {
 
 namespace {
 
-constexpr const char* kWriteError = "E0090 Error writing picture file";
-constexpr const char* kReadError = "E0091 Picture file is not a readable bitmap";
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 // Pictures wider or taller than this, or of more pixels, are refused as
@@ -22,7 +21,7 @@ constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::int32_t kMaxSide = 32768;
 constexpr std::int64_t kMaxPixels = 64LL * 1024 * 1024;
 
-[[noreturn]] void Refuse() { throw EInvalidData(kReadError); }
+[[noreturn]] void Refuse() { throw EInvalidData(msg::UnreadablePicture); }
 
 }  // namespace
 
@@ -75,7 +74,7 @@ void WriteBmpFile(const std::filesystem::path& path, const TDibPicture& picture)
     try {
         WriteFileAtomically(path, bytes);
     } catch (const std::system_error&) {
-        throw ETarnError(kWriteError);
+        throw ETarnError(msg::ErrorWritingPicture);
     }
 }
 
@@ -90,7 +89,7 @@ TDibPicture ReadBmpFile(const std::filesystem::path& path)
 
 TDibPicture ReadBmpBytes(const std::vector<std::uint8_t>& bytes)
 {
-    ByteReader in(bytes, kReadError);
+    ByteReader in(bytes, msg::UnreadablePicture);
     if (in.get<std::uint8_t>() != 'B' || in.get<std::uint8_t>() != 'M')
         Refuse();
     in.get<std::uint32_t>();  // file size, often wrong in the wild
@@ -119,14 +118,14 @@ TDibPicture ReadBmpBytes(const std::vector<std::uint8_t>& bytes)
         const std::uint32_t maxColours = 1u << bitCount;
         if (paletteSize == 0 || paletteSize > maxColours)
             paletteSize = maxColours;
-        ByteReader at(bytes, kReadError);
+        ByteReader at(bytes, msg::UnreadablePicture);
         at.take(kFileHeaderSize + infoSize);
         const auto entries = at.take(static_cast<std::size_t>(paletteSize) * 4);
         for (std::uint32_t i = 0; i < paletteSize; ++i)
             palette.push_back({entries[i * 4 + 2], entries[i * 4 + 1], entries[i * 4]});
     }
 
-    const std::size_t sourceStride = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+    const std::size_t sourceStride = BmpRowBytes(width, bitCount);
     if (pixelOffset > bytes.size() || (bytes.size() - pixelOffset) / sourceStride < static_cast<std::size_t>(height))
         Refuse();
 

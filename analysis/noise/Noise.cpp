@@ -1,4 +1,4 @@
-#include "platform/noise/Noise.h"
+#include "analysis/noise/Noise.h"
 
 #include <array>
 #include <cmath>

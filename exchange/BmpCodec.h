@@ -6,6 +6,13 @@
 
 namespace tarn {
 
+// Bytes in one stored row of a BMP picture: the pixels' bits rounded up to
+// whole 32-bit words, so every row starts on a 4-byte boundary.
+constexpr std::size_t BmpRowBytes(int width, int bitsPerPixel)
+{
+    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
+}
+
 // A 24-bit picture laid out as a bottom-up device-independent bitmap: rows
 // from the bottom of the picture up, each pixel blue, green, red, each row
 // padded with zeros to a multiple of 4 bytes.
@@ -14,7 +21,7 @@ struct TDibPicture {
     int height = 0;
     std::vector<std::uint8_t> bits;
 
-    static int StrideFor(int width) { return (3 * width + 3) / 4 * 4; }
+    static int StrideFor(int width) { return static_cast<int>(BmpRowBytes(width, 24)); }
     int Stride() const { return StrideFor(width); }
 
     // A picture of the given size, all black.
@@ -31,13 +38,13 @@ struct TDibPicture {
 
 // Writes the picture as an uncompressed 24-bit BMP file (file header, a
 // 40-byte information header, then the rows as they are held). Throws
-// ETarnError "E0090 Error writing picture file" when the file cannot be written.
+// ETarnError msg::ErrorWritingPicture when the file cannot be written.
 void WriteBmpFile(const std::filesystem::path& path, const TDibPicture& picture);
 
 // Reads an uncompressed BMP file of 1, 4, 8, 24 or 32 bits per pixel, top-down
-// or bottom-up, into a 24-bit picture. Throws EInvalidData "E0091 Picture
-// file is not a readable bitmap" for anything else, before allocating more
-// than the header's sizes allow for the file's length.
+// or bottom-up, into a 24-bit picture. Throws EInvalidData
+// msg::UnreadablePicture for anything else, before allocating more than the
+// header's sizes allow for the file's length.
 TDibPicture ReadBmpFile(const std::filesystem::path& path);
 TDibPicture ReadBmpBytes(const std::vector<std::uint8_t>& bytes);
 

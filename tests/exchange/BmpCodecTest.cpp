@@ -1,10 +1,7 @@
-// Pictures read back from OpenGL and BMP files written and read.
-#include "RenderFixture.h"
-
+// BMP files written and read.
+#include "exchange/BmpCodec.h"
 #include "model/Errors.h"
-#include "viewer/render/DibPicture.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,8 +9,10 @@
 #include <fstream>
 #include <iterator>
 
-namespace tarn::test {
+namespace tarn {
 namespace {
+
+using Rgb = TDibPicture::Rgb;
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& file)
 {
@@ -29,43 +28,11 @@ T At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
     return value;
 }
 
-TEST(PictureReadBack, A275By200ViewReadsBack200PaddedRowsOf828BytesInBgrOrder)
-{
-    TOffscreenContext context(275, 200);
-    glClearColor(1.0f, 0.5f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    const TDibPicture picture = ReadPicture(275, 200);
-    EXPECT_EQ(picture.Stride(), 828);
-    ASSERT_EQ(picture.bits.size(), 828u * 200u);
-    // Blue, green, red; the three padding bytes at the row end stay 0.
-    EXPECT_EQ(picture.bits[0], 0);
-    EXPECT_NEAR(picture.bits[1], 128, 1);
-    EXPECT_EQ(picture.bits[2], 255);
-    EXPECT_EQ(picture.bits[825], 0);
-    EXPECT_EQ(picture.bits[827], 0);
-}
-
-TEST(PictureReadBack, RowsComeBottomUp)
-{
-    TOffscreenContext context(8, 4);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, 8, 1);  // OpenGL's bottom row
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_SCISSOR_TEST);
-    const TDibPicture picture = ReadPicture(8, 4);
-    EXPECT_EQ(picture.bits[0], 255) << "the first stored row is the bottom one";
-    EXPECT_EQ(picture.PixelAt(0, 3), (Rgb{255, 255, 255}));
-    EXPECT_EQ(picture.PixelAt(0, 0), (Rgb{0, 0, 0}));
-}
-
 TEST(BmpFile, AWrittenPictureIsABottomUp24BitFileWithPaddedRows)
 {
     TDibPicture picture = TDibPicture::Blank(275, 200);
     picture.SetPixel(0, 0, {10, 20, 30});
-    const auto file = std::filesystem::temp_directory_path() / "render-test-picture.bmp";
+    const auto file = std::filesystem::temp_directory_path() / "bmp-codec-test-picture.bmp";
     WriteBmpFile(file, picture);
     const auto bytes = FileBytes(file);
     std::filesystem::remove(file);
@@ -94,7 +61,7 @@ TEST(BmpFile, WrittenPicturesReadBackUnchanged)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             picture.SetPixel(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 90), 7});
-    const auto file = std::filesystem::temp_directory_path() / "render-test-roundtrip.bmp";
+    const auto file = std::filesystem::temp_directory_path() / "bmp-codec-test-roundtrip.bmp";
     WriteBmpFile(file, picture);
     const TDibPicture read = ReadBmpFile(file);
     std::filesystem::remove(file);
@@ -160,4 +127,4 @@ TEST(BmpFile, DamagedOrUnknownPicturesAreRefused)
 }
 
 }  // namespace
-}  // namespace tarn::test
+}  // namespace tarn

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "exchange/BmpCodec.h"
+
+#include <QImage>
+
+namespace tarn {
+
+// The picture as a 32-bit Qt image, for drawing with QPainter.
+QImage ToQImage(const TDibPicture& picture);
+
+}  // namespace tarn

@@ -1,0 +1,8 @@
+#pragma once
+
+// The coded message texts of the exchange library, quoted exactly as users
+// see them.
+namespace tarn::msg {
+inline constexpr const char* ErrorWritingPicture = "E0090 Error writing picture file";
+inline constexpr const char* UnreadablePicture = "E0091 Picture file is not a readable bitmap";
+}  // namespace tarn::msg

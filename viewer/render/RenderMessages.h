@@ -1,0 +1,10 @@
+#pragma once
+
+// The coded message texts of the renderer, quoted exactly as users see them.
+namespace tarn::msg {
+inline constexpr const char* ParseError = "E0005 Error parsing string";
+inline constexpr const char* ActorFileError = "E0024 Read error for Actor file.  Actor will not be plotted";
+// Added after an actor file's parse messages when the file could not be read.
+inline constexpr const char* ActorLoadError = "Error loading Actor";
+inline constexpr const char* NoOffscreenContext = "E0092 Off-screen OpenGL context could not be created";
+}  // namespace tarn::msg

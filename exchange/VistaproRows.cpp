@@ -36,6 +36,11 @@ constexpr std::string_view kMaker = "Tarnhollow landscape suite";
     throw EInvalidData(std::string(msg::CorruptVistapro) + ": " + reason);
 }
 
+// Rows are named in messages from 1, the southern edge; a row unpacked on
+// its own is "the row".
+constexpr int kLoneRow = -1;
+std::string RowName(int row) { return row == kLoneRow ? "the row" : "row " + std::to_string(row + 1); }
+
 void PutBigEndian16(std::uint8_t* at, int value)
 {
     at[0] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
@@ -97,7 +102,7 @@ std::vector<std::uint8_t> RunLengthPack(std::span<const std::uint8_t> bytes)
 }
 
 // Undoes the run-length coding into `out`; returns the bytes it holds.
-std::size_t RunLengthUnpack(std::span<const std::uint8_t> packed, TDeltaBytes& out, const std::string& row)
+std::size_t RunLengthUnpack(std::span<const std::uint8_t> packed, TDeltaBytes& out, int row)
 {
     std::size_t used = 0;
     std::size_t at = 0;
@@ -107,9 +112,9 @@ std::size_t RunLengthUnpack(std::span<const std::uint8_t> packed, TDeltaBytes& o
         const std::size_t count = literal ? control + 1u : 257u - control;
         const std::size_t source = literal ? count : 1;
         if (source > packed.size() - at)
-            Damaged(row + " ends inside a run of bytes");
+            Damaged(RowName(row) + " ends inside a run of bytes");
         if (count > out.size() - used)
-            Damaged(row + " unpacks to more bytes than " + std::to_string(kVistaproSide) + " heights take");
+            Damaged(RowName(row) + " unpacks to more bytes than " + std::to_string(kVistaproSide) + " heights take");
         if (literal)
             std::copy_n(packed.begin() + static_cast<std::ptrdiff_t>(at), count, out.begin() + static_cast<std::ptrdiff_t>(used));
         else
@@ -120,36 +125,36 @@ std::size_t RunLengthUnpack(std::span<const std::uint8_t> packed, TDeltaBytes& o
     return used;
 }
 
-TVistaproRow DeltaDecode(std::span<const std::uint8_t> bytes, const std::string& row)
+TVistaproRow DeltaDecode(std::span<const std::uint8_t> bytes, int row)
 {
     TVistaproRow heights{};
     if (bytes.size() < 2)
-        Damaged(row + " holds no heights");
+        Damaged(RowName(row) + " holds no heights");
     int height = BigEndian16(bytes.data());
     heights[0] = static_cast<std::int16_t>(height);
     std::size_t at = 2;
     for (std::size_t i = 1; i < heights.size(); ++i) {
         if (at >= bytes.size())
-            Damaged(row + " ends after " + std::to_string(i) + " heights");
+            Damaged(RowName(row) + " ends after " + std::to_string(i) + " heights");
         const std::uint8_t code = bytes[at++];
         if (code == kJumpMarker) {
             if (bytes.size() - at < 2)
-                Damaged(row + " ends inside a height");
+                Damaged(RowName(row) + " ends inside a height");
             height = BigEndian16(bytes.data() + at);
             at += 2;
         } else {
             height += static_cast<std::int8_t>(code);
             if (height < std::numeric_limits<std::int16_t>::min() || height > std::numeric_limits<std::int16_t>::max())
-                Damaged(row + " steps beyond the 16-bit heights");
+                Damaged(RowName(row) + " steps beyond the 16-bit heights");
         }
         heights[i] = static_cast<std::int16_t>(height);
     }
     if (at != bytes.size())
-        Damaged(row + " holds more than " + std::to_string(kVistaproSide) + " heights");
+        Damaged(RowName(row) + " holds more than " + std::to_string(kVistaproSide) + " heights");
     return heights;
 }
 
-TVistaproRow UnpackRow(std::span<const std::uint8_t> packed, const std::string& row)
+TVistaproRow UnpackRow(std::span<const std::uint8_t> packed, int row)
 {
     TDeltaBytes delta;
     const std::size_t used = RunLengthUnpack(packed, delta, row);
@@ -176,8 +181,6 @@ std::vector<std::uint8_t> Header()
     return header;
 }
 
-std::string RowName(int row) { return "row " + std::to_string(row + 1); }
-
 }  // namespace
 
 std::vector<std::uint8_t> PackVistaproRow(const TVistaproRow& heights)
@@ -187,7 +190,7 @@ std::vector<std::uint8_t> PackVistaproRow(const TVistaproRow& heights)
     return RunLengthPack(std::span(delta).first(used));
 }
 
-TVistaproRow UnpackVistaproRow(std::span<const std::uint8_t> packed) { return UnpackRow(packed, "the row"); }
+TVistaproRow UnpackVistaproRow(std::span<const std::uint8_t> packed) { return UnpackRow(packed, kLoneRow); }
 
 TVistaproGrid VistaproGridOf(const TNet& net)
 {
@@ -234,7 +237,7 @@ TVistaproGrid DecodeVistaproFile(std::span<const std::uint8_t> bytes)
         at += 2;
         if (length > bytes.size() - at)
             Damaged(RowName(row) + " runs past the end of the file");
-        grid.push_back(UnpackRow(bytes.subspan(at, length), RowName(row)));
+        grid.push_back(UnpackRow(bytes.subspan(at, length), row));
         at += length;
     }
     return grid;

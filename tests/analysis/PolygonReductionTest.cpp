@@ -3,8 +3,11 @@
 
 #include "analysis/polyred/PolyredMessages.h"
 #include "model/Errors.h"
+#include "model/MapFactory.h"
 #include "model/MapHeader.h"
+#include "model/Net.h"
 #include "model/Progress.h"
+#include "model/TerrainSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +153,22 @@ TEST(PolygonReduction, NullNodesAreNeitherVerticesNorErrors)
                                      [](const TTinVertex& v) { return v.column == 0 && v.row == 0; });
     ASSERT_NE(corner, tin.vertices.end());
     EXPECT_EQ(corner->height, field.At(3, 0));
+}
+
+TEST(PolygonReduction, AMapsGridIsTheHeightFieldNodeForNode)
+{
+    TNet net;
+    CreateMap(net, {MapUnits::Metric, 30, 20, 25}, DefaultTerrainPalette());
+    net.GetPoint(2)->Height = 40;    // second node of the northern row
+    net.GetPoint(31)->Height = 50;   // first node of the second row
+    const THeightField field = HeightFieldOf(net);
+    EXPECT_EQ(field.columns, 30);
+    EXPECT_EQ(field.rows, 20);
+    EXPECT_EQ(field.spacing, 25);
+    ASSERT_EQ(field.heights.size(), 600u);
+    EXPECT_EQ(field.At(1, 0), 40);
+    EXPECT_EQ(field.At(0, 1), 50);
+    EXPECT_TRUE(THeightField::IsNull(field.At(0, 0)));
 }
 
 TEST(PolygonReduction, RefusesWhatItCannotReduce)

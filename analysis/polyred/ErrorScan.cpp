@@ -13,27 +13,61 @@ namespace {
 // plane's own rounding stays far below 1e-9. Anything under this is a fit.
 constexpr double kExactFit = 1e-6;
 
-std::int64_t FloorDivide(std::int64_t numerator, std::int64_t positiveDivisor)
-{
-    std::int64_t quotient = numerator / positiveDivisor;
-    if (numerator % positiveDivisor != 0 && numerator < 0)
-        --quotient;
-    return quotient;
-}
+// Where one edge p -> q of a triangle cuts the rows: for row y, the floor of
+// dx * (y - p.y) / |dy|, stepped from row to row without dividing. The
+// columns on the edge's inner side are those up to p.x plus that (edges
+// running down the rows) or from p.x minus it (edges running up).
+class TEdgeCut {
+public:
+    TEdgeCut(TGridXY p, TGridXY q, int firstRow) : from_(p.x), dy_(q.y - p.y)
+    {
+        const int dx = q.x - p.x;
+        divisor_ = dy_ < 0 ? -dy_ : dy_;
+        if (divisor_ == 0)
+            return;
+        Split(static_cast<std::int64_t>(dx) * (firstRow - p.y), quotient_, remainder_);
+        Split(dx, stepQuotient_, stepRemainder_);
+    }
 
-// The columns of row y that lie on the inner side of edge p -> q (or on it)
-// narrow [first, last].
-void ClipRowByEdge(TGridXY p, TGridXY q, int y, std::int64_t& first, std::int64_t& last)
-{
-    const std::int64_t dx = q.x - p.x;
-    const std::int64_t dy = q.y - p.y;
-    const std::int64_t rise = dx * (y - p.y);
-    // Inside means dy * (x - p.x) <= dx * (y - p.y).
-    if (dy > 0)
-        last = std::min(last, p.x + FloorDivide(rise, dy));
-    else if (dy < 0)
-        first = std::max(first, p.x - FloorDivide(rise, -dy));
-}
+    // Narrows the row's columns [first, last] to the edge's inner side.
+    void Clip(int& first, int& last) const
+    {
+        if (dy_ > 0)
+            last = std::min(last, from_ + quotient_);
+        else if (dy_ < 0)
+            first = std::max(first, from_ - quotient_);
+    }
+
+    void NextRow()
+    {
+        quotient_ += stepQuotient_;
+        remainder_ += stepRemainder_;
+        if (remainder_ >= divisor_) {
+            remainder_ -= divisor_;
+            ++quotient_;
+        }
+    }
+
+private:
+    // numerator = quotient * divisor + remainder with 0 <= remainder < divisor.
+    void Split(std::int64_t numerator, int& quotient, int& remainder) const
+    {
+        auto whole = numerator / divisor_;
+        auto left = numerator % divisor_;
+        if (left < 0) {
+            --whole;
+            left += divisor_;
+        }
+        quotient = static_cast<int>(whole);
+        remainder = static_cast<int>(left);
+    }
+
+    int from_;
+    int dy_;
+    int divisor_ = 0;
+    int quotient_ = 0, remainder_ = 0;
+    int stepQuotient_ = 0, stepRemainder_ = 0;
+};
 
 }  // namespace
 
@@ -50,18 +84,20 @@ TCandidate LargestError(const TSampleGrid& samples, const TSurfacePoint& a, cons
     TCandidate best{a.at, 0};
     const int top = std::min({a.at.y, b.at.y, c.at.y});
     const int bottom = std::max({a.at.y, b.at.y, c.at.y});
+    TEdgeCut edges[] = {{a.at, b.at, top}, {b.at, c.at, top}, {c.at, a.at, top}};
     for (int y = top; y <= bottom; ++y) {
-        std::int64_t first = 0;
-        std::int64_t last = samples.width - 1;
-        ClipRowByEdge(a.at, b.at, y, first, last);
-        ClipRowByEdge(b.at, c.at, y, first, last);
-        ClipRowByEdge(c.at, a.at, y, first, last);
-        const double* row = samples.values.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(samples.width);
+        int first = 0;
+        int last = samples.width - 1;
+        for (auto& edge : edges) {
+            edge.Clip(first, last);
+            edge.NextRow();
+        }
+        const float* row = samples.values.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(samples.width);
         const double base = a.height - slopeX * a.at.x + slopeY * (y - a.at.y);
-        for (auto x = first; x <= last; ++x) {
-            const double error = std::fabs(row[x] - (base + slopeX * static_cast<double>(x)));
+        for (int x = first; x <= last; ++x) {
+            const double error = std::fabs(static_cast<double>(row[x]) - (base + slopeX * x));
             if (error > best.error)
-                best = {{static_cast<int>(x), y}, error};
+                best = {{x, y}, error};
         }
     }
     if (best.error < kExactFit)

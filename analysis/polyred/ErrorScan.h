@@ -12,9 +12,8 @@ namespace tarn::polyred {
 struct TSampleGrid {
     int width = 0;
     int height = 0;
-    std::vector<double> values;
+    std::vector<float> values;
 
-    double At(TGridXY p) const { return values[static_cast<std::size_t>(p.y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(p.x)]; }
 };
 
 // A corner of a triangle with the height the surface has there.

@@ -42,7 +42,7 @@ TSampleGrid SamplesOf(const THeightField& field)
     TSampleGrid samples{field.columns, field.rows, {}};
     samples.values.reserve(field.heights.size());
     for (const auto height : field.heights)
-        samples.values.push_back(THeightField::IsNull(height) ? std::numeric_limits<double>::quiet_NaN() : height);
+        samples.values.push_back(THeightField::IsNull(height) ? std::numeric_limits<float>::quiet_NaN() : height);
     return samples;
 }
 

@@ -93,7 +93,7 @@ TEST(PolygonReduction, HoldsForFieldsOfManyShapesBudgetsAndTolerances)
 {
     std::mt19937 random(7);
     NullProgress quiet;
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 200; ++round) {
         const int columns = 2 + static_cast<int>(random() % 40);
         const int rows = 2 + static_cast<int>(random() % 40);
         const unsigned kind = random() % 4;

@@ -1,11 +1,11 @@
 // The limits of a new map: what the New Map dialog and tarntool new accept.
 #include "model/Errors.h"
+#include "model/LengthText.h"
 #include "model/MapFactory.h"
 #include "model/MapScale.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -23,20 +23,6 @@ constexpr double kLeastExtent = 2;
     throw ETarnError(std::string(msg::InvalidMapSize) + ": " + reason);
 }
 
-// `value` with at most `decimals` decimals, trailing zeros dropped.
-std::string Number(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string number = text;
-    if (number.find('.') != std::string::npos) {
-        number.erase(number.find_last_not_of('0') + 1);
-        if (number.back() == '.')
-            number.pop_back();
-    }
-    return number;
-}
-
 const char* UnitsName(MapUnits units)
 {
     switch (units) {
@@ -48,21 +34,6 @@ const char* UnitsName(MapUnits units)
         break;
     }
     return "a MicroMetric";
-}
-
-// A distance in feet or metres as a person reads it: small ones in feet or
-// metres, large ones in miles or kilometres.
-std::string Length(MapUnits units, double feetOrMetres)
-{
-    switch (units) {
-    case MapUnits::Imperial:
-        return feetOrMetres < 5280 ? Number(feetOrMetres, 0) + " ft" : Number(feetOrMetres / 5280, 1) + " miles";
-    case MapUnits::Metric:
-        return feetOrMetres < 1000 ? Number(feetOrMetres, 0) + " m" : Number(feetOrMetres / 1000, 1) + " km";
-    case MapUnits::MicroMetric:
-        break;
-    }
-    return Number(feetOrMetres, 2) + " m";
 }
 
 // The grid's ground size in feet or metres.
@@ -78,7 +49,7 @@ public:
     [[noreturn]] void TooSmall() const
     {
         const double least = 1.5 * FeetOrMetresPerTenth(p_.units);  // rounds to the two tenths needed
-        std::string reason = Article() + " map must be at least " + Length(p_.units, least) +
+        std::string reason = Article() + " map must be at least " + LengthText(p_.units, least) +
                              " wide and deep, and this one is " + Size();
         if (p_.units != MapUnits::MicroMetric)
             reason += "; choose MicroMetric units for a smaller map";
@@ -97,15 +68,22 @@ public:
     {
         const double shorter = std::min(ground_.width, ground_.depth);
         Refuse("the map is " + Size() + ", too long for its width: with a shorter side of " +
-               Length(p_.units, shorter) + ", " + Article() + " map can be at most about " +
-               Length(p_.units, longestExtent * FeetOrMetresPerTenth(p_.units)) + " long");
+               LengthText(p_.units, shorter) + ", " + Article() + " map can be at most about " +
+               Limit(longestExtent) + " long");
     }
 
-    std::string Limit(double tenths) const { return Length(p_.units, tenths * FeetOrMetresPerTenth(p_.units)); }
+    // An extent in tenths as a length.
+    std::string Limit(double tenths) const
+    {
+        return LengthText(p_.units, tenths * FeetOrMetresPerTenth(p_.units));
+    }
 
 private:
     std::string Article() const { return UnitsName(p_.units); }
-    std::string Size() const { return Length(p_.units, ground_.width) + " by " + Length(p_.units, ground_.depth); }
+    std::string Size() const
+    {
+        return LengthText(p_.units, ground_.width) + " by " + LengthText(p_.units, ground_.depth);
+    }
 
     const TNewMapParameters& p_;
     TGround ground_;
@@ -117,8 +95,8 @@ void CheckSpacing(const TNewMapParameters& p)
     if (p.spacing >= range.lowest && p.spacing <= range.highest)  // false for NaN too
         return;
     const int decimals = p.units == MapUnits::MicroMetric ? 1 : 0;
-    Refuse("the grid spacing must lie between " + Number(range.lowest, decimals) + " and " +
-           Number(range.highest, decimals) + (p.units == MapUnits::Imperial ? " feet" : " metres"));
+    Refuse("the grid spacing must lie between " + DecimalText(range.lowest, decimals) + " and " +
+           DecimalText(range.highest, decimals) + (p.units == MapUnits::Imperial ? " feet" : " metres"));
 }
 
 }  // namespace

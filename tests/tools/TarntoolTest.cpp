@@ -1,9 +1,16 @@
 // tarntool as a user runs it: exit codes, messages and the files it writes.
+#include "model/LemFileIO.h"
+#include "model/MapFactory.h"
+#include "model/Net.h"
+#include "model/TerrainSlots.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -101,6 +108,9 @@ TEST_F(Tarntool, EveryCommandHasHelp)
     const auto overview = RunTool("--help");
     EXPECT_EQ(overview.exitCode, 0);
     EXPECT_NE(overview.output.find("sample"), std::string::npos);
+    const auto help = RunTool("help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.output, overview.output);
 }
 
 TEST_F(Tarntool, CopyIsByteIdenticalAndCheckTellsValidFromRefused)
@@ -139,4 +149,33 @@ TEST_F(Tarntool, InfoPrintsTheHeaderCountsAndHeightRange)
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected;
     EXPECT_EQ(run.output.front(), '{');
     EXPECT_EQ(run.output.substr(run.output.size() - 2), "}\n");
+}
+
+TEST_F(Tarntool, InfoJsonEscapesTextsAndWritesNumbersAndNesting)
+{
+    tarn::TNet net;
+    tarn::CreateMap(net, {tarn::MapUnits::Metric, 20, 20, 10}, tarn::DefaultTerrainPalette());
+    auto& h = net.MapHeader;
+    // Map texts are Windows Western bytes: 0xE9 is "é", 0x80 the euro sign.
+    h.TerrainNames[9].setText("Loch \"Tarn\"\n\\\x01\xE9\x80");
+    h.LightAlt = -5;
+    h.VerticalScale = 0.1;
+    h.TargetPos = {std::numeric_limits<double>::infinity(), -2.5, 1e20};
+    tarn::SaveLemFile(folder / "odd.lem", net);
+
+    const auto run = RunTool("info " + In("odd.lem"));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string& out = run.output;
+    EXPECT_NE(out.find("\"Name\": \"Loch \\\"Tarn\\\"\\n\\\\\\u0001\u00e9\u20ac\""), std::string::npos) << out;
+    EXPECT_NE(out.find("\"VerticalScale\": 0.1,"), std::string::npos);
+    EXPECT_NE(out.find("\"ViewAngle\": 30,"), std::string::npos) << "a whole real is written without a fraction";
+    EXPECT_NE(out.find("\"TargetPos\": [\n      null,\n      -2.5,\n      1e+20\n    ],"), std::string::npos);
+    EXPECT_NE(out.find("\"LightAlt\": -5,"), std::string::npos);
+    EXPECT_NE(out.find("\"HeightRange\": {}\n}"), std::string::npos) << "every node is null";
+
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["Header"]["Terrains"][9]["Name"], "Loch \"Tarn\"\n\\\x01\u00e9\u20ac");
+    EXPECT_EQ(json["Header"]["Terrains"].size(), 24u);
+    EXPECT_EQ(json["Header"]["Bounds"]["East"], 500);
+    EXPECT_EQ(json["Nodes"], 400);
 }

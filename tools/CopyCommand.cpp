@@ -1,0 +1,40 @@
+#include "model/LemFileIO.h"
+#include "model/Net.h"
+#include "tools/Command.h"
+#include "tools/LoadMap.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+namespace tarn::tool {
+
+namespace {
+
+struct TCopyOptions {
+    std::string input;
+    std::string output;
+};
+
+int RunCopy(const TCopyOptions& options)
+{
+    TNet net;
+    LoadMapOrRefuse(options.input, net);
+    SaveLemFile(options.output, net);
+    return kExitSuccess;
+}
+
+}  // namespace
+
+TCommand AddCopyCommand(CLI::App& tool)
+{
+    auto options = std::make_shared<TCopyOptions>();
+    auto* command = tool.add_subcommand("copy", "load a map and save it again");
+    command->footer("Loads IN.lem and saves it as OUT.lem. The copy of a valid file is identical\n"
+                    "byte for byte. OUT.lem is replaced only once the new file is safely written.");
+    command->add_option("IN.lem", options->input, "the map to read")->required();
+    command->add_option("OUT.lem", options->output, "the file to write")->required();
+    return {command, [options] { return RunCopy(*options); }};
+}
+
+}  // namespace tarn::tool

@@ -179,3 +179,84 @@ TEST_F(Tarntool, InfoJsonEscapesTextsAndWritesNumbersAndNesting)
     EXPECT_EQ(json["Header"]["Bounds"]["East"], 500);
     EXPECT_EQ(json["Nodes"], 400);
 }
+
+// ---- maps at the edges of what the header can hold -------------------------
+
+namespace {
+
+// Header offsets of the grid fields.
+constexpr std::size_t kWorldWidthOffset = 7;
+constexpr std::size_t kExtentXOffset = 17;
+constexpr std::size_t kBoundsOffset = 36;
+constexpr std::size_t kBoundsEnd = 60;
+
+void PutInt16(std::string& bytes, std::size_t offset, std::int16_t value)
+{
+    bytes[offset] = static_cast<char>(value & 0xFF);
+    bytes[offset + 1] = static_cast<char>((value >> 8) & 0xFF);
+}
+
+}  // namespace
+
+TEST_F(Tarntool, NewRefusesSpacingsWhoseHeaderFieldsCannotBeStored)
+{
+    // 19 m wide: the extent rounds to 0 tenths of a km; 100000 m does not fit the spacing field.
+    for (const char* spacing : {"1", "100000", "inf", "nan", "0", "-5"}) {
+        const auto run = RunTool(std::string("new --columns 20 --rows 20 --spacing ") + spacing + " " + In("a.lem"));
+        EXPECT_EQ(run.exitCode, 1) << spacing << "\n" << run.output;
+        EXPECT_EQ(run.output.rfind("E0004 Invalid map size parameters: ", 0), 0u) << spacing << "\n" << run.output;
+        EXPECT_FALSE(fs::exists(folder / "a.lem")) << spacing;
+    }
+    EXPECT_NE(RunTool("new --columns 20 --rows 20 --spacing 1 " + In("a.lem")).output.find("MicroMetric"),
+              std::string::npos);
+    // The same small map in MicroMetric units is stored whole and checks clean after a copy.
+    ASSERT_EQ(RunTool("new --units micrometric --columns 20 --rows 20 --spacing 1 " + In("m.lem")).exitCode, 0);
+    ASSERT_EQ(RunTool("copy " + In("m.lem") + " " + In("n.lem")).exitCode, 0);
+    EXPECT_EQ(RunTool("check " + In("n.lem")).exitCode, 0);
+}
+
+TEST_F(Tarntool, CheckReportsEveryHeaderFieldThatContradictsTheOthers)
+{
+    ASSERT_EQ(RunTool("new --columns 20 --rows 20 --spacing 10 " + In("a.lem")).exitCode, 0);
+    std::string bytes = ReadAll(folder / "a.lem");
+    PutInt16(bytes, kExtentXOffset, 50);      // 5 km, while 19 gaps of 10 m make 0.2 km
+    PutInt16(bytes, kWorldWidthOffset, 123);  // not what the scale gives for the extent
+    std::ofstream(folder / "bad.lem", std::ios::binary) << bytes;
+
+    const auto run = RunTool("check " + In("bad.lem"));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("ExtentX 50"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("WorldWidth 123"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("valid"), std::string::npos) << run.output;
+}
+
+TEST_F(Tarntool, CopyRewritesOnlyTheBoundsOfANewMapAndSaysSo)
+{
+    ASSERT_EQ(RunTool("new --columns 20 --rows 20 --spacing 10 " + In("a.lem")).exitCode, 0);
+    ASSERT_EQ(RunTool("copy " + In("a.lem") + " " + In("b.lem")).exitCode, 0);
+    ASSERT_EQ(RunTool("copy " + In("b.lem") + " " + In("c.lem")).exitCode, 0);
+    const std::string made = ReadAll(folder / "a.lem");
+    const std::string copied = ReadAll(folder / "b.lem");
+    ASSERT_EQ(made.size(), copied.size());
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        if (i < kBoundsOffset || i >= kBoundsEnd) {
+            ASSERT_EQ(made[i], copied[i]) << "byte " << i;
+        }
+    }
+    EXPECT_NE(made.substr(kBoundsOffset, kBoundsEnd - kBoundsOffset),
+              copied.substr(kBoundsOffset, kBoundsEnd - kBoundsOffset));
+    EXPECT_EQ(copied, ReadAll(folder / "c.lem"));  // a loaded map copies unchanged
+
+    const auto help = RunTool("copy --help").output;
+    EXPECT_NE(help.find("bounds"), std::string::npos) << help;
+    EXPECT_EQ(help.find("The copy of a valid file is identical"), std::string::npos) << help;
+}
+
+TEST_F(Tarntool, CheckWarnsOfBytesAfterTheLastLabel)
+{
+    ASSERT_EQ(RunTool("sample --size 20 " + In("s.lem")).exitCode, 0);
+    std::ofstream(folder / "s.lem", std::ios::binary | std::ios::app) << "junk";
+    const auto run = RunTool("check " + In("s.lem"));
+    EXPECT_EQ(run.exitCode, 0) << run.output;  // a warning only
+    EXPECT_NE(run.output.find("warning: 4 bytes after the last label"), std::string::npos) << run.output;
+}

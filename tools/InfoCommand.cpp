@@ -2,6 +2,7 @@
 #include "tools/Command.h"
 #include "tools/HeaderJson.h"
 #include "tools/LoadMap.h"
+#include "tools/MapSummary.h"
 
 #include <CLI/CLI.hpp>
 
@@ -12,11 +13,17 @@ namespace tarn::tool {
 
 namespace {
 
-int RunInfo(const std::string& file)
+struct TInfoOptions {
+    std::string map;
+    bool brief = false;
+};
+
+int RunInfo(const TInfoOptions& options)
 {
     TNet net;
-    LoadMapOrRefuse(file, net);
-    std::fputs(MapInfoJson(net).c_str(), stdout);
+    LoadMapOrRefuse(options.map, net);
+    const std::string text = options.brief ? MapSummary(options.map, net) : MapInfoJson(net);
+    std::fputs(text.c_str(), stdout);
     return kExitSuccess;
 }
 
@@ -24,12 +31,15 @@ int RunInfo(const std::string& file)
 
 TCommand AddInfoCommand(CLI::App& tool)
 {
-    auto file = std::make_shared<std::string>();
+    auto options = std::make_shared<TInfoOptions>();
     auto* command = tool.add_subcommand("info", "print a map's header fields, counts and height range as JSON");
     command->footer("Loads the map and prints every named header field, the node, square, overlay\n"
-                    "and label counts and the range of the heights that are not null, as JSON.");
-    command->add_option("FILE.lem", *file, "the map to describe")->required();
-    return {command, [file] { return RunInfo(*file); }};
+                    "and label counts and the range of the heights that are not null, as JSON.\n"
+                    "With --brief it prints a few lines a person reads at a glance instead.");
+    command->add_flag("--brief", options->brief,
+                      "only the map's name, grid, ground size, height range, overlays and labels");
+    command->add_option("FILE.lem", options->map, "the map to describe")->required();
+    return {command, [options] { return RunInfo(*options); }};
 }
 
 }  // namespace tarn::tool

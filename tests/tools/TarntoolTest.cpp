@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
@@ -149,6 +150,42 @@ TEST_F(Tarntool, InfoPrintsTheHeaderCountsAndHeightRange)
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected;
     EXPECT_EQ(run.output.front(), '{');
     EXPECT_EQ(run.output.substr(run.output.size() - 2), "}\n");
+}
+
+TEST_F(Tarntool, InfoBriefSummarisesTheMapInAFewLines)
+{
+    ASSERT_EQ(RunTool("sample --size 40 " + In("s.lem")).exitCode, 0);
+    const auto sample = RunTool("info --brief " + In("s.lem"));
+    ASSERT_EQ(sample.exitCode, 0);
+    EXPECT_EQ(sample.output.rfind("s.lem: Metric map\n"
+                                  "  Grid:     40 x 40 nodes, 30 m apart\n"
+                                  "  Size:     1170 m x 1170 m\n"
+                                  "  Heights:  160 m to ",
+                                  0),
+              0u)
+        << sample.output;
+    EXPECT_NE(sample.output.find("\n  Overlays: 8 (2 ellipses, 2 lines, 2 pen strokes, 2 spots)\n"
+                                 "  Labels:   4 (Loch Tarn, Ben Carrow, Kilmory, Sgurr Beag)\n"),
+              std::string::npos)
+        << sample.output;
+
+    // MicroMetric heights are tenths of a metre; label texts are Windows Western bytes.
+    tarn::TNet net;
+    tarn::CreateMap(net, {tarn::MapUnits::MicroMetric, 21, 20, 0.5}, tarn::DefaultTerrainPalette());
+    net.GetPoint(1)->Height = 123;
+    net.GetPoint(2)->Height = -45;
+    for (const char* text : {"Caf\xE9", "B", "C", "D", "E", "F", "G"}) {
+        net.Labels.push_back(std::make_unique<tarn::TEnhString>());
+        net.Labels.back()->Text = text;
+    }
+    tarn::SaveLemFile(folder / "m.lem", net);
+    const auto micro = RunTool("info --brief " + In("m.lem"));
+    EXPECT_EQ(micro.output, "m.lem: MicroMetric map\n"
+                            "  Grid:     21 x 20 nodes, 0.5 m apart\n"
+                            "  Size:     10 m x 9.5 m\n"
+                            "  Heights:  -4.5 m to 12.3 m, 418 nodes without a height\n"
+                            "  Overlays: none\n"
+                            "  Labels:   7 (Caf\u00e9, B, C, D, E and 2 more)\n");
 }
 
 TEST_F(Tarntool, InfoJsonEscapesTextsAndWritesNumbersAndNesting)

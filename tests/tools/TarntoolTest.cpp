@@ -92,7 +92,9 @@ TEST_F(Tarntool, UsageErrorsExitWithTwoAndExplain)
 {
     for (const char* arguments : {"", "frobnicate", "new --columns x --rows 20 --spacing 1 a.lem",
                                   "new --columns 20 --rows 20 a.lem", "new --units furlongs --columns 20 --rows 20 --spacing 1 a.lem",
-                                  "copy one.lem", "info a.lem --colour red"}) {
+                                  "copy one.lem", "info a.lem --colour red",
+                                  // 2^32 + 20 is no int; it must not wrap round to 20 columns
+                                  "new --columns 4294967316 --rows 20 --spacing 10 a.lem"}) {
         const auto run = RunTool(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments << "\n" << run.output;
         EXPECT_NE(run.output.find("usage: tarntool"), std::string::npos) << arguments;

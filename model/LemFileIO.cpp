@@ -5,7 +5,6 @@
 #include "model/Net.h"
 
 #include <fstream>
-#include <system_error>
 
 namespace tarn {
 
@@ -19,12 +18,7 @@ bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progre
 
 void SaveLemFile(const std::filesystem::path& path, TNet& net)
 {
-    const auto bytes = net.SaveToBytes();
-    try {
-        WriteFileAtomically(path, bytes);
-    } catch (const std::system_error&) {
-        throw ETarnError(msg::ErrorSavingLem);
-    }
+    WriteFileAtomically(path, [&net](std::ostream& stream) { net.SaveToStream(stream); }, msg::ErrorSavingLem);
 }
 
 void RewriteLemHeader(const std::filesystem::path& path, const TMapHeader& header)

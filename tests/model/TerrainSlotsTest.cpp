@@ -100,6 +100,16 @@ TEST(TerrainConfig, ToleratesWindowsLineEndsBlanksAndOtherSections)
     EXPECT_EQ(palette.colours[0], 0u);
 }
 
+TEST(TerrainConfig, SectionAndKeyNamesMatchWhateverTheirCase)
+{
+    const auto palette = ParseTerrainConfig("[terrain colours]\nwater=255\nCOLOR12=7\ncolorname8=Moss\n"
+                                            "[TERRAIN COLOURS]\nRocks=9\n");
+    EXPECT_EQ(palette.colours[1], 255u);
+    EXPECT_EQ(palette.colours[12], 7u);
+    EXPECT_EQ(palette.names[8], "Moss");
+    EXPECT_EQ(palette.colours[5], 9u);  // a section named again goes on
+}
+
 TEST(TerrainConfig, FilesRoundTripAndUnreadableFilesAreReported)
 {
     const auto path = std::filesystem::temp_directory_path() / ("tarn-palette-" + std::to_string(::getpid()) + ".cfg");

@@ -23,6 +23,11 @@ void SaveLemFile(const std::filesystem::path& path, TNet& net)
 
 void RewriteLemHeader(const std::filesystem::path& path, const TMapHeader& header)
 {
+    // Only a regular file is opened: a pipe would block the read below, and
+    // a device is no map.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        throw ETarnError(msg::ErrorSavingLem);
     std::fstream stream(path, std::ios::binary | std::ios::in | std::ios::out);
     char signature[3] = {};
     if (!stream || !stream.read(signature, sizeof signature) || signature[0] != '\xF1' || signature[1] != 0 ||

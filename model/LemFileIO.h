@@ -20,8 +20,9 @@ bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progre
 void SaveLemFile(const std::filesystem::path& path, TNet& net);
 
 // Replaces the first 2576 bytes of an existing LEM file with the header,
-// leaving the rest of the file untouched. Throws E0007 when the file is not
-// a LEM file at least that long or cannot be written.
+// leaving the rest of the file untouched; a symbolic link is followed. Throws
+// E0007 when the file is not a regular file, not a LEM file at least that
+// long, or cannot be written.
 void RewriteLemHeader(const std::filesystem::path& path, const TMapHeader& header);
 
 }  // namespace tarn

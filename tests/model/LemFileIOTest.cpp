@@ -252,3 +252,20 @@ TEST_F(LemSaveTarget, FoldersPipesAndDevicesAreRefusedAndLeftAlone)
     ExpectRefused("/dev/null");
     EXPECT_TRUE(fs::is_character_file(fs::symlink_status("/dev/null")));
 }
+
+TEST_F(LemSaveTarget, HeaderRewriteGoesThroughLinksAndRefusesWhatIsNotAFile)
+{
+    TNet net;
+    ASSERT_TRUE(LoadBytes(net, SmallMapFile()));
+    net.MapHeader.LightAz = 222;
+    const auto map = folder / "real.lem";
+    WriteAll(map, SmallMapFile());
+    fs::create_symlink("real.lem", folder / "link.lem");
+    RewriteLemHeader(folder / "link.lem", net.MapHeader);
+    EXPECT_EQ(Get<std::int16_t>(ReadAll(map), 266), 222);
+
+    const auto pipe = folder / "pipe.lem";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(RewriteLemHeader(pipe, net.MapHeader), ETarnError);
+    EXPECT_THROW(RewriteLemHeader(folder, net.MapHeader), ETarnError);
+}

@@ -10,8 +10,12 @@ namespace tarn {
 
 bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress)
 {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream || std::filesystem::is_directory(path))
+    // Only a regular file is opened: opening a pipe waits for a writer.
+    std::error_code error;
+    std::ifstream stream;
+    if (std::filesystem::is_regular_file(path, error))
+        stream.open(path, std::ios::binary);
+    if (!stream.is_open())
         throw ETarnError(std::string(msg::ErrorOpeningLem) + ": " + path.string());
     return net.LoadFromStream(stream, progress);
 }

@@ -10,8 +10,9 @@ namespace tarn {
 class TNet;
 
 // Loads a LEM file into the map. Returns false when the user aborted; throws
-// ETarnError with the coded message when the file cannot be opened or is
-// refused (the map is then left empty and unloaded).
+// ETarnError with the coded message when the file cannot be opened (E0060,
+// also for anything that is not a regular file) or is refused (the map is
+// then left empty and unloaded).
 bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress);
 
 // Saves the map as a LEM file without ever leaving a half-written file: on

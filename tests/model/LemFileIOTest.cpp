@@ -269,3 +269,17 @@ TEST_F(LemSaveTarget, HeaderRewriteGoesThroughLinksAndRefusesWhatIsNotAFile)
     EXPECT_THROW(RewriteLemHeader(pipe, net.MapHeader), ETarnError);
     EXPECT_THROW(RewriteLemHeader(folder, net.MapHeader), ETarnError);
 }
+
+TEST_F(LemSaveTarget, OpeningAPipeIsReportedWithoutWaitingForAWriter)
+{
+    const auto pipe = folder / "pipe.lem";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    TNet net;
+    NullProgress quiet;
+    try {
+        LoadLemFile(pipe, net, quiet);
+        ADD_FAILURE() << "loaded";
+    } catch (const ETarnError& error) {
+        EXPECT_EQ(error.code(), "E0060");
+    }
+}

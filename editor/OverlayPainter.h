@@ -9,8 +9,9 @@ class QPainter;
 namespace tarn {
 
 // Draws an overlay object with its own pen colour and width and no fill;
-// a point (X, Y) in grid units lands on pixel (round(X*horizontal),
-// round(Y*vertical)). Lines and ellipses need exactly two points.
+// a point (X, Y) in grid units lands on pixel (GridToPixel(X, horizontal),
+// GridToPixel(Y, vertical)), as on the overlay picture. Lines and ellipses
+// need exactly two points.
 void DrawGraphObject(QPainter& painter, const TGraphObject& object, double horizontal, double vertical);
 
 // The font a label is drawn in: its face, weight and slant, and its point

@@ -153,6 +153,15 @@ TEST_F(LemFileIO, HeaderRewriteInPlaceKeepsTheRestOfTheFile)
 
 namespace {
 
+// A pipe opened by mistake blocks for ever; the alarm ends the test instead.
+class HangGuard {
+public:
+    HangGuard() { ::alarm(60); }
+    ~HangGuard() { ::alarm(0); }
+    HangGuard(const HangGuard&) = delete;
+    HangGuard& operator=(const HangGuard&) = delete;
+};
+
 // Saving through symbolic links writes the file they lead to; anything that
 // is not a regular file is refused and left as it was.
 class LemSaveTarget : public LemFileIO {
@@ -229,6 +238,7 @@ TEST_F(LemSaveTarget, ALinkLoopIsRefused)
 
 TEST_F(LemSaveTarget, FoldersPipesAndDevicesAreRefusedAndLeftAlone)
 {
+    const HangGuard guard;
     // A pipe nobody reads would block whoever opens it for writing.
     const auto pipe = folder / "pipe.lem";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
@@ -255,6 +265,7 @@ TEST_F(LemSaveTarget, FoldersPipesAndDevicesAreRefusedAndLeftAlone)
 
 TEST_F(LemSaveTarget, HeaderRewriteGoesThroughLinksAndRefusesWhatIsNotAFile)
 {
+    const HangGuard guard;
     TNet net;
     ASSERT_TRUE(LoadBytes(net, SmallMapFile()));
     net.MapHeader.LightAz = 222;
@@ -272,6 +283,7 @@ TEST_F(LemSaveTarget, HeaderRewriteGoesThroughLinksAndRefusesWhatIsNotAFile)
 
 TEST_F(LemSaveTarget, OpeningAPipeIsReportedWithoutWaitingForAWriter)
 {
+    const HangGuard guard;
     const auto pipe = folder / "pipe.lem";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     TNet net;

@@ -105,8 +105,12 @@ class TemporaryFile {
 public:
     explicit TemporaryFile(const fs::path& destination)
     {
-        const std::string pattern =
-            (destination.parent_path() / ("." + destination.filename().string() + ".XXXXXX")).string();
+        // Built by appending: g++ 12 at -O3 warns falsely (-Wrestrict) about
+        // a string concatenated onto "." with operator+.
+        std::string hidden(".");
+        hidden += destination.filename().string();
+        hidden += ".XXXXXX";
+        const std::string pattern = (destination.parent_path() / hidden).string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         fd_ = ::mkstemp(name.data());

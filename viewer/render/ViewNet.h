@@ -55,7 +55,9 @@ public:
     std::array<double, 3> ScenePosition(const TMapPoint& point) const;
 
     // What the viewer's GL panel sets once per new context: depth test and
-    // face culling on, light 0 ambient 0.1, diffuse 0.9, specular 0.
+    // face culling on, light 0 ambient 0.1, diffuse 0.9, specular 0. The
+    // textures and lists of the previous context are forgotten, and the
+    // next pass builds them in this one.
     void InitContext();
 
     // GL state helpers. which: 0 ambient, 1 diffuse, 2 specular.
@@ -108,15 +110,21 @@ public:
     // Actors, one per terrain slot (slot 23's made on its first load).
     TActor* Actor(int slot) const;
     // Loads the actor file of every slot as the parameters dialog does on
-    // OK; returns the warnings ("E0024 ...") it would show.
+    // OK. Returns what to show the user, one message a line, each starting
+    // with the file it is about: the messages of every file read, and
+    // "E0024 ..." for every slot whose file could not be read.
     std::vector<std::string> LoadActors();
+    // The slots that name an actor file that could not be read (after
+    // LoadActors): nothing stands on their squares.
+    std::vector<int> UnreadableActorSlots() const;
 
-    // Where actor files are read from (at most 80 characters kept).
+    // Where actor files are read from.
     std::string ActorDirectory;
     // The user's settings ("Drawing"/"SkyFile"); none means no sky file.
     const ISettingsStore* Settings = nullptr;
     // Set when the overlay or sky picture must be read again (a new map, a
-    // new context, a new file); the first frame that draws it clears it.
+    // new file); the first frame that draws it clears it. A context without
+    // the texture builds it on any frame.
     bool OverlayReload = true;
     bool SkyReload = true;
     // Passes at fractal depth 0 keep the surface as a vertex array between
@@ -127,6 +135,10 @@ public:
     // of the map and of the header themselves; this is for callers that
     // want the memory back.
     void ReleaseSceneCache();
+
+    // Whether the last pass asked for a textured sky and had no picture for
+    // it (none named, missing or unreadable): the plain sky was drawn.
+    bool MissingSkyPicture() const { return missingSkyPicture_; }
 
 private:
     void SetUpFrame();
@@ -142,6 +154,8 @@ private:
     void SetTerrainMaterial(int terrain);
     double ReliefValue(const TGridSquare& square) const;
     void ApplyShoreRules(TColourRecord& record, const std::array<bool, 8>& neighbourIsWater) const;
+    static bool HasTexture(unsigned texture);
+    bool NeedsTexture(unsigned texture, bool reload) const;
     bool RowsFromNorth() const;
     void SetStep(IProgress* progress, std::string_view step);
     double HeightUnit() const;
@@ -157,6 +171,7 @@ private:
     // Texture objects of the overlay picture and the sky (0 until built).
     unsigned overlayTexture_ = 0;
     unsigned skyTexture_ = 0;
+    bool missingSkyPicture_ = false;
     TTerrainMaterial material_;
     // The material GL holds now, to skip setting it again per triangle.
     std::optional<TTerrainMaterial> appliedMaterial_;

@@ -234,6 +234,33 @@ TEST(SurfaceEffects, SteepVistaTrianglesTakeSomeRockColourButRoadsAndWaterNever)
     EXPECT_EQ(triangle[0].colour[0], 0.5f);
 }
 
+TEST(SurfaceEffects, ACliffTakesTheRockColourInTheShareItsSteepnessGives)
+{
+    TMapHeader h;
+    ApplyNewMapValues(h);
+    h.DrawingScheme = kSchemeVista;
+    h.CliffEffect = 1;
+    h.CliffAngle = 50;
+    h.TerrainColours[kRockTerrain] = RGB(255, 51, 0);
+    const TColourRecord record;
+    // The rule: c = 0.8 + angle * 0.00199996, q = (c - ny) / c.
+    const double c = 0.8 + 50 * 0.00199996;
+    for (const double normalY : {0.0, 0.35, 0.7, 0.89}) {
+        const double q = (c - normalY) / c;
+        auto triangle = GreyTriangle();
+        ApplySlopeEffects(h, record, normalY, triangle);
+        for (const auto& vertex : triangle) {
+            EXPECT_FLOAT_EQ(vertex.colour[0], static_cast<float>((1 - q) * 0.5 + q * 1.0)) << normalY;
+            EXPECT_FLOAT_EQ(vertex.colour[1], static_cast<float>((1 - q) * 0.5 + q * 0.2)) << normalY;
+            EXPECT_FLOAT_EQ(vertex.colour[2], static_cast<float>((1 - q) * 0.5)) << normalY;
+        }
+    }
+    // Flatter than the cliff angle: untouched.
+    auto triangle = GreyTriangle();
+    ApplySlopeEffects(h, record, 0.91, triangle);
+    EXPECT_EQ(triangle[0].colour[0], 0.5f);
+}
+
 TEST(SurfaceEffects, WaterBeyondTheEdgeTakesTheWaterColourWithTurbulence)
 {
     TMapHeader h;

@@ -102,3 +102,13 @@ bool TSceneCache::PrepareRowLists(int rows, int verticesPerRow)
 }
 
 }  // namespace tarn
+
+namespace tarn {
+
+void TSceneCache::ForgetRowLists()
+{
+    rowLists_ = 0;
+    listCount_ = 0;
+}
+
+}  // namespace tarn

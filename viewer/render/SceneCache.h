@@ -37,6 +37,9 @@ public:
     // drawn. Lists of an earlier context are left to that context.
     bool PrepareRowLists(int rows, int verticesPerRow);
     unsigned RowList(int row) const { return rowLists_ + static_cast<unsigned>(row); }
+    // Drops the names of the row lists when a new context is current (the
+    // old context keeps its lists until it goes).
+    void ForgetRowLists();
 
     std::vector<TSceneVertex> vertices;
     // Vertices per square: 12 for the triangles, 4 more with an outline.

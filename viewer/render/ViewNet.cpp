@@ -65,6 +65,14 @@ private:
     std::chrono::steady_clock::time_point nextPump_{};
 };
 
+// Only plain files are read as pictures; a missing name, a folder or a
+// device is skipped like a missing file.
+bool IsFile(const std::string& name)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(name, error);
+}
+
 double SinDeg(double degrees) { return std::sin(degrees * std::numbers::pi / 180); }
 double CosDeg(double degrees) { return std::cos(degrees * std::numbers::pi / 180); }
 
@@ -136,6 +144,12 @@ std::array<double, 3> TViewNet::ScenePosition(const TMapPoint& point) const
 
 void TViewNet::InitContext()
 {
+    // Textures and row lists belong to the context they were made in; a
+    // new context starts without them.
+    overlayTexture_ = 0;
+    skyTexture_ = 0;
+    if (cache_)
+        cache_->ForgetRowLists();
     SetDepthTest(true);
     SetCulling(true);
     SetLightColour(0, {0.1f, 0.1f, 0.1f, 1});
@@ -178,6 +192,7 @@ void TViewNet::SetStep(IProgress* progress, std::string_view step)
 bool TViewNet::DrawScene(int detailFlag, int fractalDepth, IProgress* progress)
 {
     AbortLoad = false;
+    missingSkyPicture_ = false;
     operationCaption_ = frameCount_ != 0 ? "Creating Animation (" + std::to_string(frameCount_ + 1) + " Frames)"
                                          : "Drawing Landscape View";
     SetStep(progress, "Initialization");
@@ -269,6 +284,10 @@ void TViewNet::DrawSkyAndGroundCones(IProgress* progress)
         glEnd();
     };
     SetStep(progress, "Drawing sky");
+    // The textured sky of the previous frame leaves texturing on; the cones
+    // are plain colour in every frame, as in the first.
+    glDisable(GL_TEXTURE_1D);
+    glDisable(GL_TEXTURE_2D);
     glEnable(GL_COLOR_MATERIAL);
     SetCulling(false);
     // The cones are lit like everything else; without a normal of their own
@@ -299,8 +318,8 @@ void TViewNet::SetUpSurfaceMaterial(IProgress* progress)
     }
     SetStep(progress, "Loading Overlay");
     const std::string overlay = h.OverlayFile.text();
-    if (frameNumber_ == 0 && !overlay.empty() && OverlayReload && std::filesystem::exists(overlay)) {
-        if (overlayTexture_ == 0)
+    if (!overlay.empty() && NeedsTexture(overlayTexture_, OverlayReload) && IsFile(overlay)) {
+        if (!HasTexture(overlayTexture_))
             glGenTextures(1, &overlayTexture_);
         if (LoadTexture(overlay, overlayTexture_, true, h.PlotOverlayObjects == 1, false))
             OverlayReload = false;
@@ -320,12 +339,20 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
 {
     const auto& h = MapHeader;
     const std::string skyFile = Settings ? Settings->ReadText(kViewerSettingsKey, "Drawing", "SkyFile").value_or("") : "";
-    if (frameNumber_ == 0 && !skyFile.empty() && SkyReload && std::filesystem::exists(skyFile)) {
+    if (!skyFile.empty() && NeedsTexture(skyTexture_, SkyReload) && IsFile(skyFile)) {
         SetStep(progress, "Loading sky texture");
-        if (skyTexture_ == 0)
+        if (!HasTexture(skyTexture_))
             glGenTextures(1, &skyTexture_);
         if (LoadTexture(skyFile, skyTexture_, false, false, true))
             SkyReload = false;
+        else
+            skyTexture_ = 0;
+    }
+    // Without a picture the strip would be a white ceiling over the scene:
+    // the sky stays as the cones drew it.
+    if (skyFile.empty() || !HasTexture(skyTexture_)) {
+        missingSkyPicture_ = true;
+        return;
     }
     const auto hs = static_cast<float>(h.MaxHeight / HeightDivisor() + 1.0);
     glDisable(GL_TEXTURE_1D);
@@ -353,6 +380,15 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
     SetCulling(true);
     glDisable(GL_BLEND);
     glFlush();
+}
+
+bool TViewNet::HasTexture(unsigned texture) { return texture != 0 && glIsTexture(texture); }
+
+bool TViewNet::NeedsTexture(unsigned texture, bool reload) const
+{
+    // Textures are read again on the first frame only; any frame that finds
+    // none in its context (a fresh one) builds its own.
+    return !HasTexture(texture) || (reload && frameNumber_ == 0);
 }
 
 bool TViewNet::RowsFromNorth() const

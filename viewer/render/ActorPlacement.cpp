@@ -3,6 +3,7 @@
 #include "viewer/render/Actor.h"
 #include "viewer/render/RenderMessages.h"
 #include "viewer/render/ActorRandom.h"
+#include "viewer/render/TriangleSink.h"
 #include "viewer/render/ViewNet.h"
 
 #include <GL/gl.h>
@@ -98,6 +99,7 @@ void TViewNet::PlaceActor(int index, int /*column*/, int /*row*/)
     double offsetY = 0.5;
     if (!ActorPlacement(index, offsetX, offsetY))
         return;
+    sink_->Flush();
     glPushAttrib(GL_TEXTURE_BIT | GL_LIGHTING_BIT);
     glDisable(GL_TEXTURE_1D);
     glDisable(GL_TEXTURE_2D);

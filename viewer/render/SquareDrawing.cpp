@@ -196,7 +196,8 @@ TColourRecord TViewNet::BuildColourRecord(int index)
 void TViewNet::DrawSquare(int index, int /*column*/, int /*row*/, int /*detailFlag*/, int fractalDepth)
 {
     const auto& h = MapHeader;
-    if (!GetSquare(index))
+    const TGridSquare* square = GetSquare(index);
+    if (!square)
         return;
     const auto corners = SquareCorners(index);
     if (h.DrawingScheme == kSchemeOverlay) {
@@ -206,7 +207,7 @@ void TViewNet::DrawSquare(int index, int /*column*/, int /*row*/, int /*detailFl
         if (fractalDepth == 0)
             DrawPlainQuad(corners, record.nodeColour, 0, record);
         else
-            DrawDetailedSquare(corners, record, fractalDepth);
+            DrawDetailedSquare(square->FirstCorner, corners, record, fractalDepth);
     }
     if (h.DrawingScheme == 0 || h.GridMode != 2)
         DrawGridOutline(corners);
@@ -216,6 +217,7 @@ void TViewNet::ApplyMaterial(const TTerrainMaterial& material)
 {
     if (appliedMaterial_ && *appliedMaterial_ == material)
         return;
+    sink_->Flush();
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular.data());
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material.emission.data());
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
@@ -246,7 +248,7 @@ void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std:
             TSceneVertex{ToFloat(colours[next]), normal, ToFloat(c)}};
         ApplySlopeEffects(MapHeader, record, normal[1], triangle);
         ApplyWaterColour(MapHeader, record, water, triangle);
-        if (sink_ == immediateSink_.get())
+        if (sink_->DrawsNow())
             ApplyMaterial(material_);
         sink_->Triangle(triangle);
         lastNormal_ = normal;
@@ -286,8 +288,9 @@ void TViewNet::DrawOverlaySquare(const std::array<TMapPoint, 4>& corners)
 
 void TViewNet::DrawGridOutline(const std::array<TMapPoint, 4>& corners)
 {
-    const bool immediate = sink_ == immediateSink_.get();
+    const bool immediate = sink_->DrawsNow();
     if (immediate) {
+        sink_->Flush();
         glPushAttrib(GL_TEXTURE_BIT | GL_LIGHTING_BIT);
         glDisable(GL_TEXTURE_1D);
         glDisable(GL_TEXTURE_2D);

@@ -44,4 +44,42 @@ void TRecordingSink::Outline(const std::array<TSceneVertex, 4>& vertices)
     }
 }
 
+TBatchSink::TBatchSink() { batch_.reserve(kBatchVertices); }
+
+TBatchSink::~TBatchSink() = default;
+
+void TBatchSink::Triangle(const std::array<TSceneVertex, 3>& vertices)
+{
+    const std::size_t at = batch_.size();
+    batch_.resize(at + 3);
+    for (std::size_t k = 0; k < 3; ++k) {
+        batch_[at + k] = vertices[k];
+        batch_[at + k].normal = vertices[0].normal;
+    }
+    if (batch_.size() >= kBatchVertices)
+        Flush();
+}
+
+void TBatchSink::Outline(const std::array<TSceneVertex, 4>& vertices)
+{
+    Flush();
+    immediate_.Outline(vertices);
+}
+
+void TBatchSink::Flush()
+{
+    if (batch_.empty())
+        return;
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glInterleavedArrays(GL_C4F_N3F_V3F, 0, batch_.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
+    glPopClientAttrib();
+    sinceFlush_ += static_cast<long long>(batch_.size() / 3);
+    batch_.clear();
+    if (sinceFlush_ >= kTrianglesPerPipelineFlush) {
+        glFlush();
+        sinceFlush_ = 0;
+    }
+}
+
 }  // namespace tarn

@@ -15,6 +15,25 @@ public:
     virtual void Triangle(const std::array<TSceneVertex, 3>& vertices) = 0;
     // The closing outline of a square (grid line), drawn as a line loop.
     virtual void Outline(const std::array<TSceneVertex, 4>& vertices) = 0;
+    // Sends to OpenGL whatever is held back, so that GL state set next (a
+    // material, an actor) applies only to what follows.
+    virtual void Flush() {}
+    // False for a sink that keeps the triangles for later passes instead of
+    // drawing them now.
+    virtual bool DrawsNow() const { return true; }
+};
+
+// Puts a sink in place for one walk and the previous one back after it.
+class TSinkScope {
+public:
+    TSinkScope(ITriangleSink*& slot, ITriangleSink& sink) : slot_(slot), previous_(slot) { slot_ = &sink; }
+    ~TSinkScope() { slot_ = previous_; }
+    TSinkScope(const TSinkScope&) = delete;
+    TSinkScope& operator=(const TSinkScope&) = delete;
+
+private:
+    ITriangleSink*& slot_;
+    ITriangleSink* previous_;
 };
 
 // Sends each triangle as one GL_TRIANGLES group: normal, then colour and
@@ -31,9 +50,34 @@ public:
     explicit TRecordingSink(std::vector<TSceneVertex>& target) : target_(target) {}
     void Triangle(const std::array<TSceneVertex, 3>& vertices) override;
     void Outline(const std::array<TSceneVertex, 4>& vertices) override;
+    bool DrawsNow() const override { return false; }
 
 private:
     std::vector<TSceneVertex>& target_;
+};
+
+// Gathers triangles into an interleaved array and draws them with one call
+// per batch, the same picture as sending them one by one. Outlines are
+// drawn at once, after the triangles before them. Every so many triangles
+// the pipeline is flushed, so the renderer's queue of triangles waiting to
+// be drawn (which grows with the triangles of a pass) stays small.
+class TBatchSink final : public ITriangleSink {
+public:
+    TBatchSink();
+    ~TBatchSink() override;
+    TBatchSink(const TBatchSink&) = delete;
+    TBatchSink& operator=(const TBatchSink&) = delete;
+
+    void Triangle(const std::array<TSceneVertex, 3>& vertices) override;
+    void Outline(const std::array<TSceneVertex, 4>& vertices) override;
+    void Flush() override;
+
+private:
+    static constexpr std::size_t kBatchVertices = 3 * 4096;
+    static constexpr long long kTrianglesPerPipelineFlush = 250000;
+    std::vector<TSceneVertex> batch_;
+    long long sinceFlush_ = 0;
+    TImmediateSink immediate_;
 };
 
 }  // namespace tarn

@@ -3,7 +3,9 @@
 #include "model/SettingsStore.h"
 #include "viewer/render/Actor.h"
 #include "viewer/render/ActorRandom.h"
+#include "viewer/render/ReliefNoise.h"
 #include "viewer/render/SceneCache.h"
+#include "viewer/render/ScreenProjection.h"
 #include "viewer/render/SquareTable.h"
 #include "viewer/render/TriangleSink.h"
 
@@ -93,7 +95,9 @@ std::array<float, 4> Scaled(const ColourRGBA& c, double factor)
 TViewNet::TViewNet()
     : random_(std::make_unique<TActorRandom>()),
       immediateSink_(std::make_unique<TImmediateSink>()),
-      sink_(immediateSink_.get())
+      sink_(immediateSink_.get()),
+      screen_(std::make_unique<TScreenProjection>()),
+      squareNoise_(std::make_unique<TSquareNoise>())
 {
     // Slot 23's actor is made when a file is first loaded for it.
     for (int slot = 0; slot < kTerrainSlots - 1; ++slot)
@@ -202,6 +206,7 @@ bool TViewNet::DrawScene(int detailFlag, int fractalDepth, IProgress* progress)
     const auto eye = [](double value) { return static_cast<float>(value / 100.0); };
     gluLookAt(eye(h.CameraPos[0]), eye(h.CameraPos[2]), eye(-h.CameraPos[1]), eye(h.TargetPos[0]),
               eye(h.TargetPos[2]), eye(-h.TargetPos[1]), 0, 1, 0);
+    CaptureScreenProjection();
     waveSourceX_ = CosDeg(h.WaveDirection) * 5000;
     waveSourceY_ = SinDeg(h.WaveDirection) * 5000;
     SetUpMist();
@@ -408,7 +413,13 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
         return WalkCached(progress);
     if (h.DrawingScheme != 0 && h.DrawingScheme != kSchemeOverlay)
         GatherSquareColours();
+    if (fractalDepth > 0)
+        squareNoise_->Prepare(*this);
 
+    // The reference walk sends every triangle on its own; otherwise they go
+    // in batches.
+    TBatchSink batch;
+    const TSinkScope scope(sink_, UseSceneCache ? static_cast<ITriangleSink&>(batch) : *immediateSink_);
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
     const bool fromNorth = RowsFromNorth();
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
@@ -426,6 +437,7 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
                 break;
         }
     }
+    batch.Flush();
     return !AbortLoad;
 }
 
@@ -440,7 +452,11 @@ TSceneCache& TViewNet::Cache()
     return *cache_;
 }
 
-void TViewNet::ReleaseSceneCache() { cache_.reset(); }
+void TViewNet::ReleaseSceneCache()
+{
+    cache_.reset();
+    squareNoise_ = std::make_unique<TSquareNoise>();
+}
 
 bool TViewNet::WalkCached(IProgress* progress)
 {
@@ -455,11 +471,10 @@ bool TViewNet::WalkCached(IProgress* progress)
         cache.Reset(*this, outlines);
         cache.vertices.reserve(static_cast<std::size_t>(squareColumns) * squareRows * cache.verticesPerSquare);
         TRecordingSink recorder(cache.vertices);
-        sink_ = &recorder;
+        const TSinkScope scope(sink_, recorder);
         GatherSquareColours();
         for (int index = 1; index <= squareColumns * squareRows; ++index)
             DrawSquare(index, 0, 0, 0, 0);
-        sink_ = immediateSink_.get();
     }
 
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);

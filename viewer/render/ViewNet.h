@@ -17,6 +17,8 @@ class ITriangleSink;
 class TActor;
 class TActorRandom;
 class TSceneCache;
+class TSquareNoise;
+class TScreenProjection;
 class TSquareTable;
 
 // The viewer's map: a TNet that draws itself as a lit, coloured landscape
@@ -89,9 +91,10 @@ public:
     void DrawBaseQuad(const std::array<TMapPoint, 4>& corners, const TColourRecord& record);
     void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
                           const std::array<TMapPoint, 4>& square);
-    // The square's size on screen in pixels (through feedback mode, with the
-    // view widened by 15 degrees); 0 when no corner is on screen.
-    double ScreenSize(const std::array<TMapPoint, 4>& corners);
+    // The square's size on screen in pixels, as feedback mode would measure
+    // it with the view widened by 15 degrees, for the camera of the last
+    // pass; 0 when nothing of it is on screen.
+    double ScreenSize(const std::array<TMapPoint, 4>& corners) const;
     // The subdivision depth for a size on screen: below 5 pixels 0, each
     // doubling one more, at most 6 and at most fractalDepth.
     static int DetailLevel(double size, int fractalDepth);
@@ -100,6 +103,9 @@ public:
     double Displacement(double x, double y, const TColourRecord& record, const std::array<TMapPoint, 4>& square,
                         double& water) const;
     double WaveHeight(double x, double y, double water) const;
+    // Displacement with the relief noise at the point already known.
+    double DisplacementBy(double noise, double x, double y, const TColourRecord& record,
+                          const std::array<TMapPoint, 4>& square, double& water) const;
     // Whether an actor stands on the square and where in it (fractions of
     // the square eastward and southward). Squares that draw random numbers
     // start their own sequence seeded with their index.
@@ -128,10 +134,12 @@ public:
     bool OverlayReload = true;
     bool SkyReload = true;
     // Passes at fractal depth 0 keep the surface as a vertex array between
-    // frames; switching it off sends every square anew (same picture).
+    // frames, and deeper ones send their triangles in batches. Switching it
+    // off sends every triangle on its own in immediate mode, the reference
+    // the faster ways are checked against (same picture).
     bool UseSceneCache = true;
 
-    // Drops the per-map geometry kept between passes. Passes notice changes
+    // Drops the per-map geometry (and relief noise) kept between passes. Passes notice changes
     // of the map and of the header themselves; this is for callers that
     // want the memory back.
     void ReleaseSceneCache();
@@ -142,13 +150,17 @@ public:
 
 private:
     void SetUpFrame();
+    void CaptureScreenProjection();
     void SetUpMist();
     void DrawSkyAndGroundCones(IProgress* progress);
     void DrawTexturedSky(IProgress* progress);
     void SetUpSurfaceMaterial(IProgress* progress);
     bool WalkSquares(int detailFlag, int fractalDepth, IProgress* progress);
     bool WalkCached(IProgress* progress);
-    void DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const TColourRecord& record, int fractalDepth);
+    void DrawDetailedSquare(int firstCorner, const std::array<TMapPoint, 4>& corners, const TColourRecord& record,
+                            int fractalDepth);
+    void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
+                          const std::array<TMapPoint, 4>& square, const std::array<double, 9>* knownNoise);
     void DrawGridOutline(const std::array<TMapPoint, 4>& corners);
     void ApplyMaterial(const TTerrainMaterial& material);
     void SetTerrainMaterial(int terrain);
@@ -181,6 +193,8 @@ private:
     ITriangleSink* sink_ = nullptr;
     std::unique_ptr<TSceneCache> cache_;
     std::unique_ptr<TSquareTable> squareTable_;
+    std::unique_ptr<TScreenProjection> screen_;
+    std::unique_ptr<TSquareNoise> squareNoise_;
     // The Vista index the last colour record ended with.
     int lastVistaIndex_ = 0;
     // The triangle normal last sent, which grid lines are lit with.

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <numbers>
 
 namespace tarn::test {
@@ -331,21 +332,40 @@ TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSqua
         net.UseSceneCache = false;
         EXPECT_EQ(Checksum(Render(net)), first) << "grid mode " << grid;
     }
-    // Animation frames replay the kept surface from display lists.
+    // Animation frames and still redraws replay the kept surface from
+    // display lists from the second pass on.
     h.GridMode = 2;
-    net.UseSceneCache = true;
-    net.SetFrameInfo(1, 5);
-    TOffscreenContext context(160, 120);
-    net.InitContext();
-    net.SetViewSize(160, 120);
-    std::vector<std::uint64_t> frames;
-    for (int frame = 0; frame < 3; ++frame) {
-        net.DrawScene(0, 0, nullptr);
-        frames.push_back(Checksum(ReadPicture(160, 120)));
+    net.UseSceneCache = false;
+    const auto walked = Checksum(Render(net));
+    for (const int frameCount : {5, 0}) {
+        net.UseSceneCache = true;
+        net.SetFrameInfo(frameCount == 0 ? 0 : 1, frameCount);
+        TOffscreenContext context(160, 120);
+        net.InitContext();
+        net.SetViewSize(160, 120);
+        std::vector<std::uint64_t> frames;
+        for (int frame = 0; frame < 3; ++frame) {
+            net.DrawScene(0, 0, nullptr);
+            frames.push_back(Checksum(ReadPicture(160, 120)));
+        }
+        EXPECT_EQ(frames, std::vector<std::uint64_t>(3, walked)) << "frame count " << frameCount;
     }
     net.SetFrameInfo(0, 0);
-    net.UseSceneCache = false;
-    EXPECT_EQ(frames, std::vector<std::uint64_t>(3, Checksum(Render(net))));
+
+    // New colours (scheme, gradient, terrain colours) repaint the kept
+    // surface; its shape stays.
+    for (const auto& change : std::vector<std::function<void()>>{
+             [&] { h.GradientColours[9] = RGB(250, 20, 20); }, [&] { h.TerrainColours[3] = RGB(0, 0, 0); },
+             [&] { h.DrawingScheme = kSchemeVista; }, [&] { h.GridColour = RGB(0, 255, 0), h.GridMode = 0; }}) {
+        net.UseSceneCache = true;
+        const auto before = Checksum(Render(net));
+        change();
+        const auto repainted = Checksum(Render(net));
+        net.UseSceneCache = false;
+        EXPECT_NE(repainted, before);
+        EXPECT_EQ(repainted, Checksum(Render(net)));
+    }
+    h.DrawingScheme = kSchemeGradients;
 
     // A changed height is noticed by the kept surface.
     net.UseSceneCache = true;

@@ -224,6 +224,31 @@ void TViewNet::ApplyMaterial(const TTerrainMaterial& material)
     appliedMaterial_ = material;
 }
 
+void TViewNet::PaintTriangle(std::array<TSceneVertex, 3>& triangle, const ColourRGBA& first, const ColourRGBA& centre,
+                             const ColourRGBA& last, double water, const TColourRecord& record) const
+{
+    triangle[0].colour = ToFloat(first);
+    triangle[1].colour = ToFloat(centre);
+    triangle[2].colour = ToFloat(last);
+    ApplySlopeEffects(MapHeader, record, triangle[0].normal[1], triangle);
+    ApplyWaterColour(MapHeader, record, water, triangle);
+}
+
+void TViewNet::PaintPlainSquare(const TColourRecord& record, TSceneVertex* vertices, int verticesPerSquare) const
+{
+    const auto& colours = record.nodeColour;
+    const ColourRGBA centreColour = Mean(colours[0], colours[1], colours[2], colours[3]);
+    for (std::size_t k = 0; k < 4; ++k) {
+        std::array<TSceneVertex, 3> triangle{vertices[3 * k], vertices[3 * k + 1], vertices[3 * k + 2]};
+        PaintTriangle(triangle, colours[k], centreColour, colours[(k + 1) % 4], 0, record);
+        for (std::size_t j = 0; j < 3; ++j)
+            vertices[3 * k + j].colour = triangle[j].colour;
+    }
+    const auto grid = ToFloat(ToRGBA(MapHeader.GridColour));
+    for (int k = 12; k < verticesPerSquare; ++k)
+        vertices[k].colour = grid;
+}
+
 void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std::array<ColourRGBA, 4>& colours,
                              double water, const TColourRecord& record)
 {
@@ -242,12 +267,10 @@ void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std:
         const auto& a = positions[k];
         const auto& c = positions[next];
         const auto normal = ToFloat(TriangleNormal(a, centrePosition, c));
-        std::array<TSceneVertex, 3> triangle{
-            TSceneVertex{ToFloat(colours[k]), normal, ToFloat(a)},
-            TSceneVertex{ToFloat(centreColour), normal, ToFloat(centrePosition)},
-            TSceneVertex{ToFloat(colours[next]), normal, ToFloat(c)}};
-        ApplySlopeEffects(MapHeader, record, normal[1], triangle);
-        ApplyWaterColour(MapHeader, record, water, triangle);
+        std::array<TSceneVertex, 3> triangle{TSceneVertex{{}, normal, ToFloat(a)},
+                                             TSceneVertex{{}, normal, ToFloat(centrePosition)},
+                                             TSceneVertex{{}, normal, ToFloat(c)}};
+        PaintTriangle(triangle, colours[k], centreColour, colours[next], water, record);
         if (sink_->DrawsNow())
             ApplyMaterial(material_);
         sink_->Triangle(triangle);

@@ -74,12 +74,17 @@ void TBatchSink::Flush()
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, batch_.data());
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
     glPopClientAttrib();
-    sinceFlush_ += static_cast<long long>(batch_.size() / 3);
+    flusher_.Drawn(static_cast<long long>(batch_.size() / 3));
     batch_.clear();
-    if (sinceFlush_ >= kTrianglesPerPipelineFlush) {
-        glFlush();
-        sinceFlush_ = 0;
-    }
+}
+
+void TPipelineFlusher::Drawn(long long triangles)
+{
+    sinceFlush_ += triangles;
+    if (sinceFlush_ < kTrianglesPerFlush)
+        return;
+    glFlush();
+    sinceFlush_ = 0;
 }
 
 }  // namespace tarn

@@ -23,6 +23,18 @@ public:
     virtual bool DrawsNow() const { return true; }
 };
 
+// Flushes the pipeline every so many triangles drawn. The renderer queues
+// the triangles of a pass until it is flushed, and that queue would grow
+// with the triangles of the pass (gigabytes for a detailed picture).
+class TPipelineFlusher {
+public:
+    void Drawn(long long triangles);
+
+private:
+    static constexpr long long kTrianglesPerFlush = 250000;
+    long long sinceFlush_ = 0;
+};
+
 // Puts a sink in place for one walk and the previous one back after it.
 class TSinkScope {
 public:
@@ -58,9 +70,7 @@ private:
 
 // Gathers triangles into an interleaved array and draws them with one call
 // per batch, the same picture as sending them one by one. Outlines are
-// drawn at once, after the triangles before them. Every so many triangles
-// the pipeline is flushed, so the renderer's queue of triangles waiting to
-// be drawn (which grows with the triangles of a pass) stays small.
+// drawn at once, after the triangles before them.
 class TBatchSink final : public ITriangleSink {
 public:
     TBatchSink();
@@ -74,9 +84,8 @@ public:
 
 private:
     static constexpr std::size_t kBatchVertices = 3 * 4096;
-    static constexpr long long kTrianglesPerPipelineFlush = 250000;
     std::vector<TSceneVertex> batch_;
-    long long sinceFlush_ = 0;
+    TPipelineFlusher flusher_;
     TImmediateSink immediate_;
 };
 

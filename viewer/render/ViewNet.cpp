@@ -465,16 +465,32 @@ bool TViewNet::WalkCached(IProgress* progress)
     const int squareRows = h.Rows - 1;
     TSceneCache& cache = Cache();
     const bool outlines = h.GridMode != 2;
-    if (!cache.Matches(*this) || cache.withOutlines != outlines) {
+    const int squares = squareColumns * squareRows;
+    switch (cache.FitFor(*this, HeightDivisor(), outlines)) {
+    case TSceneCache::Fit::None: {
         // Record the surface once, north to south, exactly as the square
         // walk would send it.
-        cache.Reset(*this, outlines);
-        cache.vertices.reserve(static_cast<std::size_t>(squareColumns) * squareRows * cache.verticesPerSquare);
+        cache.Reset(*this, HeightDivisor(), outlines);
+        cache.vertices.reserve(static_cast<std::size_t>(squares) * cache.verticesPerSquare);
         TRecordingSink recorder(cache.vertices);
         const TSinkScope scope(sink_, recorder);
         GatherSquareColours();
-        for (int index = 1; index <= squareColumns * squareRows; ++index)
+        for (int index = 1; index <= squares; ++index)
             DrawSquare(index, 0, 0, 0, 0);
+        break;
+    }
+    case TSceneCache::Fit::Shape:
+        // A scheme, a gradient or terrain colours changed: the same squares
+        // in new colours.
+        cache.Recolour(*this);
+        GatherSquareColours();
+        for (int index = 1; index <= squares; ++index)
+            PaintPlainSquare(BuildColourRecord(index),
+                             cache.vertices.data() + static_cast<std::size_t>(index - 1) * cache.verticesPerSquare,
+                             cache.verticesPerSquare);
+        break;
+    case TSceneCache::Fit::Complete:
+        break;
     }
 
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
@@ -489,10 +505,10 @@ bool TViewNet::WalkCached(IProgress* progress)
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
     const bool fromNorth = RowsFromNorth();
-    // Display lists cost a pass's time to compile and pay back over the
-    // frames of an animation, not in still pictures.
-    const bool rowLists =
-        !squareBySquare && frameCount_ != 0 && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
+    // From the second pass over the same surface on (a redraw, an
+    // animation frame) the rows come from display lists.
+    const bool rowLists = !squareBySquare && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
+    TPipelineFlusher flusher;
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
         const int row = fromNorth ? step : squareRows - 1 - step;
         const int rowStart = row * squareColumns * perSquare;
@@ -502,6 +518,7 @@ bool TViewNet::WalkCached(IProgress* progress)
                 glCallList(cache.RowList(row));
             else
                 glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
+            flusher.Drawn(4LL * squareColumns);
             pass.Advance(squareColumns);
             if (!pass.Pump())
                 AbortLoad = true;
@@ -518,6 +535,7 @@ bool TViewNet::WalkCached(IProgress* progress)
             if (!pass.Pump())
                 AbortLoad = true;
         }
+        flusher.Drawn(4LL * squareColumns);
     }
     glPopClientAttrib();
     return !AbortLoad;

@@ -162,6 +162,13 @@ private:
     void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
                           const std::array<TMapPoint, 4>& square, const std::array<double, 9>* knownNoise);
     void DrawGridOutline(const std::array<TMapPoint, 4>& corners);
+    // The colours of one triangle of a plain quad (corner, centre, corner),
+    // with the slope and water effects for its normal.
+    void PaintTriangle(std::array<TSceneVertex, 3>& triangle, const ColourRGBA& first, const ColourRGBA& centre,
+                       const ColourRGBA& last, double water, const TColourRecord& record) const;
+    // Paints the kept vertices of one square (its four triangles, then its
+    // outline) in the colours of its record, leaving their shape alone.
+    void PaintPlainSquare(const TColourRecord& record, TSceneVertex* vertices, int verticesPerSquare) const;
     void ApplyMaterial(const TTerrainMaterial& material);
     void SetTerrainMaterial(int terrain);
     double ReliefValue(const TGridSquare& square) const;

@@ -121,7 +121,9 @@ void TViewNet::GatherSquareColours()
     squareTable_->Gather(*this);
 }
 
-TColourRecord TViewNet::BuildColourRecord(int index)
+TColourRecord TViewNet::BuildColourRecord(int index) { return BuildColourRecord(index, true); }
+
+TColourRecord TViewNet::BuildColourRecord(int index, bool withDetail)
 {
     TColourRecord record;
     const TGridSquare* square = GetSquare(index);
@@ -170,13 +172,15 @@ TColourRecord TViewNet::BuildColourRecord(int index)
     record.waterNextToLand = isWater && anyLand;
     ApplyShoreRules(record, neighbourIsWater);
 
-    const double ownRelief = ReliefValue(*square);
+    const double ownRelief = withDetail ? ReliefValue(*square) : 0.0;
     const double ownWater = isWater ? 1.0 : 0.0;
     for (std::size_t node = 0; node < 4; ++node) {
         const auto [a, b, c] = kNodeNeighbours[node];
         record.nodeColour[node] = Mean(record.squareColour, record.neighbourColour[static_cast<std::size_t>(a)],
                                        record.neighbourColour[static_cast<std::size_t>(b)],
                                        record.neighbourColour[static_cast<std::size_t>(c)]);
+        if (!withDetail)
+            continue;
         double relief = ownRelief;
         double water = ownWater;
         for (const int k : {a, b, c}) {
@@ -203,7 +207,7 @@ void TViewNet::DrawSquare(int index, int /*column*/, int /*row*/, int /*detailFl
     if (h.DrawingScheme == kSchemeOverlay) {
         DrawOverlaySquare(corners);
     } else if (h.DrawingScheme != 0) {
-        const TColourRecord record = BuildColourRecord(index);
+        const TColourRecord record = BuildColourRecord(index, fractalDepth != 0);
         if (fractalDepth == 0)
             DrawPlainQuad(corners, record.nodeColour, 0, record);
         else

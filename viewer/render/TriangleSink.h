@@ -2,6 +2,7 @@
 
 #include "viewer/render/SceneTypes.h"
 
+#include <chrono>
 #include <vector>
 
 namespace tarn {
@@ -25,14 +26,20 @@ public:
 
 // Flushes the pipeline every so many triangles drawn. The renderer queues
 // the triangles of a pass until it is flushed, and that queue would grow
-// with the triangles of the pass (gigabytes for a detailed picture).
+// with the triangles of the pass (gigabytes for a detailed picture); each
+// flush costs a little time, so it comes only every half million triangles.
+// What is drawn uncounted (actors) flushes by time instead.
 class TPipelineFlusher {
 public:
     void Drawn(long long triangles);
+    void DrawnUncounted();
 
 private:
-    static constexpr long long kTrianglesPerFlush = 250000;
+    void Flush();
+    static constexpr long long kTrianglesPerFlush = 500000;
+    static constexpr std::chrono::milliseconds kInterval{40};
     long long sinceFlush_ = 0;
+    std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
 };
 
 // Puts a sink in place for one walk and the previous one back after it.
@@ -73,7 +80,7 @@ private:
 // drawn at once, after the triangles before them.
 class TBatchSink final : public ITriangleSink {
 public:
-    TBatchSink();
+    explicit TBatchSink(TPipelineFlusher& flusher);
     ~TBatchSink() override;
     TBatchSink(const TBatchSink&) = delete;
     TBatchSink& operator=(const TBatchSink&) = delete;
@@ -85,7 +92,7 @@ public:
 private:
     static constexpr std::size_t kBatchVertices = 3 * 4096;
     std::vector<TSceneVertex> batch_;
-    TPipelineFlusher flusher_;
+    TPipelineFlusher& flusher_;
     TImmediateSink immediate_;
 };
 

@@ -418,7 +418,8 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
 
     // The reference walk sends every triangle on its own; otherwise they go
     // in batches.
-    TBatchSink batch;
+    TPipelineFlusher flusher;
+    TBatchSink batch(flusher);
     const TSinkScope scope(sink_, UseSceneCache ? static_cast<ITriangleSink&>(batch) : *immediateSink_);
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
     const bool fromNorth = RowsFromNorth();
@@ -429,8 +430,10 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
             const int index = row * squareColumns + column + 1;
             pass.Advance(1);
             DrawSquare(index, column, row, detailFlag, fractalDepth);
-            if (h.DrawAllActors)
+            if (h.DrawAllActors) {
                 PlaceActor(index, column, row);
+                flusher.DrawnUncounted();
+            }
             if (!pass.Pump())
                 AbortLoad = true;
             if (AbortLoad)
@@ -485,7 +488,7 @@ bool TViewNet::WalkCached(IProgress* progress)
         cache.Recolour(*this);
         GatherSquareColours();
         for (int index = 1; index <= squares; ++index)
-            PaintPlainSquare(BuildColourRecord(index),
+            PaintPlainSquare(BuildColourRecord(index, false),
                              cache.vertices.data() + static_cast<std::size_t>(index - 1) * cache.verticesPerSquare,
                              cache.verticesPerSquare);
         break;
@@ -530,8 +533,10 @@ bool TViewNet::WalkCached(IProgress* progress)
             if (outlines)
                 glDrawArrays(GL_LINE_LOOP, first + 12, 4);
             pass.Advance(1);
-            if (h.DrawAllActors)
+            if (h.DrawAllActors) {
                 PlaceActor(row * squareColumns + column + 1, column, row);
+                flusher.DrawnUncounted();
+            }
             if (!pass.Pump())
                 AbortLoad = true;
         }

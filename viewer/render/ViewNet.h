@@ -162,6 +162,9 @@ private:
     void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
                           const std::array<TMapPoint, 4>& square, const std::array<double, 9>* knownNoise);
     void DrawGridOutline(const std::array<TMapPoint, 4>& corners);
+    // The record without the relief and water values when they are not
+    // needed (no surface detail).
+    TColourRecord BuildColourRecord(int index, bool withDetail);
     // The colours of one triangle of a plain quad (corner, centre, corner),
     // with the slope and water effects for its normal.
     void PaintTriangle(std::array<TSceneVertex, 3>& triangle, const ColourRGBA& first, const ColourRGBA& centre,

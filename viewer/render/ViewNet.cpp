@@ -322,7 +322,7 @@ void TViewNet::SetUpSurfaceMaterial(IProgress* progress)
         return;
     }
     SetStep(progress, "Loading Overlay");
-    const std::string overlay = h.OverlayFile.text();
+    const std::string overlay = OverlayPicture.empty() ? h.OverlayFile.text() : OverlayPicture;
     if (!overlay.empty() && NeedsTexture(overlayTexture_, OverlayReload) && IsFile(overlay)) {
         if (!HasTexture(overlayTexture_))
             glGenTextures(1, &overlayTexture_);

@@ -126,6 +126,10 @@ public:
 
     // Where actor files are read from.
     std::string ActorDirectory;
+    // When not empty, where the overlay picture is read from instead of the
+    // map's OverlayFile (which holds at most 80 characters). Set
+    // OverlayReload when it changes.
+    std::string OverlayPicture;
     // The user's settings ("Drawing"/"SkyFile"); none means no sky file.
     const ISettingsStore* Settings = nullptr;
     // Set when the overlay or sky picture must be read again (a new map, a

@@ -1,6 +1,8 @@
 #include "editor/OverlayPainter.h"
 
 #include "editor/QtColour.h"
+#include "model/OverlayPixels.h"
+#include "model/TextCodec.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -9,20 +11,21 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
-#include <cmath>
+#include <string_view>
 
 namespace tarn {
 
 namespace {
 
-int RoundPixel(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
-
 QPoint PixelOf(const TGraphPoint& point, double horizontal, double vertical)
 {
-    return {RoundPixel(point.X.toDouble() * horizontal), RoundPixel(point.Y.toDouble() * vertical)};
+    return {GridToPixel(point.X.toDouble(), horizontal), GridToPixel(point.Y.toDouble(), vertical)};
+}
+
+// A text field of the map, held in the Windows Western code page.
+QString MapText(std::string_view bytes)
+{
+    return QString::fromStdString(WindowsWesternToUtf8(bytes));
 }
 
 // Fills the outline of a stroke along the path. A filled outline gives
@@ -42,27 +45,27 @@ QPainterPath SpotPath(const TGraphPoint& point, double horizontal, double vertic
     // A cross nine pixels across, centred on the point.
     const double x = point.X.toDouble() * horizontal;
     const double y = point.Y.toDouble() * vertical;
-    const int row = RoundPixel(y);
-    const int column = RoundPixel(x);
+    const int row = RoundToPixel(y);
+    const int column = RoundToPixel(x);
     QPainterPath path;
-    path.moveTo(RoundPixel(x - 5 + 1), row);
-    path.lineTo(RoundPixel(x + 5) - 1, row);
-    path.moveTo(column, RoundPixel(y - 5 + 1));
-    path.lineTo(column, RoundPixel(y + 5) - 1);
+    path.moveTo(RoundToPixel(x - 5 + 1), row);
+    path.lineTo(RoundToPixel(x + 5) - 1, row);
+    path.moveTo(column, RoundToPixel(y - 5 + 1));
+    path.lineTo(column, RoundToPixel(y + 5) - 1);
     return path;
 }
 
+}  // namespace
+
 QFont LabelFont(const TEnhString& label, int dpiY)
 {
-    QFont font(QString::fromStdString(label.Font.FaceName()));
-    font.setPixelSize(std::max(1, dpiY * label.Font.Height() / 72));
+    QFont font(MapText(label.Font.FaceName()));
+    font.setPixelSize(LabelPixelHeight(label.Font.Height(), dpiY));
     if (label.Font.Weight() > 0)
         font.setWeight(static_cast<QFont::Weight>(std::clamp(label.Font.Weight(), 100, 900)));
     font.setItalic(label.Font.Italic());
     return font;
 }
-
-}  // namespace
 
 void DrawGraphObject(QPainter& painter, const TGraphObject& object, double horizontal, double vertical)
 {
@@ -104,10 +107,10 @@ void DrawLabel(QPainter& painter, TEnhString& label, double horizontal, double v
     if (label.Text.empty())
         return;
     const QFont font = LabelFont(label, dpiY);
-    const QString text = QString::fromStdString(label.Text);
+    const QString text = MapText(label.Text);
     const QFontMetrics metrics(font);
-    const int left = RoundPixel(label.X.toDouble() * horizontal);
-    const int top = RoundPixel(label.Y.toDouble() * vertical);
+    const int left = GridToPixel(label.X.toDouble(), horizontal);
+    const int top = GridToPixel(label.Y.toDouble(), vertical);
     label.Box = {left, top, left + metrics.horizontalAdvance(text), top + metrics.height()};
     painter.save();
     painter.setFont(font);

@@ -7,7 +7,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <system_error>
 
 namespace tarn {
 
@@ -71,11 +70,7 @@ void WriteBmpFile(const std::filesystem::path& path, const TDibPicture& picture)
     out.field(std::uint32_t{0});  // colours used
     out.field(std::uint32_t{0});  // important colours
     out.write(picture.bits.data(), picture.bits.size());
-    try {
-        WriteFileAtomically(path, bytes);
-    } catch (const std::system_error&) {
-        throw ETarnError(msg::ErrorWritingPicture);
-    }
+    WriteFileAtomically(path, bytes, msg::ErrorWritingPicture);
 }
 
 TDibPicture ReadBmpFile(const std::filesystem::path& path)

@@ -2,6 +2,8 @@
 
 #include "model/ParseNumber.h"
 
+#include <algorithm>
+
 namespace tarn {
 
 namespace {
@@ -14,6 +16,15 @@ std::string_view Trim(std::string_view text)
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+// Section and key names are told apart without regard to case, as on the
+// system these files come from.
+bool SameName(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -40,10 +51,10 @@ IniText IniText::Parse(std::string_view text)
 std::optional<std::string> IniText::Value(std::string_view section, std::string_view key) const
 {
     for (const auto& [name, entries] : sections_) {
-        if (name != section)
+        if (!SameName(name, section))
             continue;
         for (const auto& [entryKey, value] : entries)
-            if (entryKey == key)
+            if (SameName(entryKey, key))
                 return value;
     }
     return std::nullopt;
@@ -58,7 +69,7 @@ std::optional<long long> IniText::Integer(std::string_view section, std::string_
 IniText::Section& IniText::SectionNamed(std::string_view name)
 {
     for (auto& section : sections_)
-        if (section.first == name)
+        if (SameName(section.first, name))
             return section;
     sections_.emplace_back(std::string(name), std::vector<std::pair<std::string, std::string>>{});
     return sections_.back();
@@ -68,7 +79,7 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
 {
     auto& entries = SectionNamed(section).second;
     for (auto& [entryKey, entryValue] : entries)
-        if (entryKey == key) {
+        if (SameName(entryKey, key)) {
             entryValue = value;
             return;
         }
@@ -86,6 +97,15 @@ std::string IniText::Format() const
             text += key + '=' + value + '\n';
     }
     return text;
+}
+
+// Section and key names are told apart without regard to case, as on the
+// system these files come from.
+bool SameName(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace tarn

@@ -9,9 +9,10 @@
 
 namespace tarn {
 
-// A text in the usual sectioned key=value layout. Sections and keys are
-// matched exactly; blanks around them are ignored, as are lines that are
-// neither a section heading nor a key=value pair.
+// A text in the usual sectioned key=value layout. Section and key names
+// match whatever their case (ASCII letters); blanks around them are ignored,
+// as are lines that are neither a section heading nor a key=value pair. A
+// section named twice continues the first.
 class IniText {
 public:
     static IniText Parse(std::string_view text);

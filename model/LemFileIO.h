@@ -15,8 +15,9 @@ class TNet;
 std::ifstream OpenLemFile(const std::filesystem::path& path);
 
 // Loads a LEM file into the map. Returns false when the user aborted; throws
-// ETarnError with the coded message when the file cannot be opened or is
-// refused (the map is then left empty and unloaded).
+// ETarnError with the coded message when the file cannot be opened (E0060,
+// also for anything that is not a regular file) or is refused (the map is
+// then left empty and unloaded).
 bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress);
 
 // Saves the map as a LEM file without ever leaving a half-written file: on
@@ -25,8 +26,9 @@ bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progre
 void SaveLemFile(const std::filesystem::path& path, TNet& net);
 
 // Replaces the first 2576 bytes of an existing LEM file with the header,
-// leaving the rest of the file untouched. Throws E0007 when the file is not
-// a LEM file at least that long or cannot be written.
+// leaving the rest of the file untouched; a symbolic link is followed. Throws
+// E0007 when the file is not a regular file, not a LEM file at least that
+// long, or cannot be written.
 void RewriteLemHeader(const std::filesystem::path& path, const TMapHeader& header);
 
 }  // namespace tarn

@@ -6,7 +6,6 @@
 
 #include <fstream>
 #include <sstream>
-#include <system_error>
 
 namespace tarn {
 
@@ -65,11 +64,8 @@ std::string FormatTerrainConfig(const TTerrainPalette& palette)
 void WriteTerrainConfig(const std::filesystem::path& path, const TTerrainPalette& palette)
 {
     const auto text = FormatTerrainConfig(palette);
-    try {
-        WriteFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-    } catch (const std::system_error&) {
-        throw ETarnError(std::string(msg::ErrorWritingConfig) + ": " + path.string());
-    }
+    WriteFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()},
+                        std::string(msg::ErrorWritingConfig) + ": " + path.string());
 }
 
 }  // namespace tarn

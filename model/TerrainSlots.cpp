@@ -1,6 +1,7 @@
 #include "model/TerrainSlots.h"
 
 #include "model/SettingsStore.h"
+#include "model/TextCodec.h"
 
 #include <cstdio>
 
@@ -80,8 +81,9 @@ void SaveTerrainDefaults(ISettingsStore& store, const TTerrainPalette& palette)
 void ApplyTerrainPalette(TMapHeader& header, const TTerrainPalette& palette)
 {
     header.TerrainColours = palette.colours;
+    // One byte per character in the header, so the cut falls between characters.
     for (int slot = 0; slot < kTerrainSlots; ++slot)
-        header.TerrainNames[slot].setText(palette.names[slot].substr(0, kMaxTerrainNameLength));
+        header.TerrainNames[slot].setText(Utf8ToWindowsWestern(palette.names[slot]).substr(0, kMaxTerrainNameLength));
 }
 
 TTerrainPalette TerrainPaletteOf(const TMapHeader& header)
@@ -89,7 +91,7 @@ TTerrainPalette TerrainPaletteOf(const TMapHeader& header)
     TTerrainPalette palette;
     palette.colours = header.TerrainColours;
     for (int slot = 0; slot < kTerrainSlots; ++slot)
-        palette.names[slot] = header.TerrainNames[slot].text();
+        palette.names[slot] = WindowsWesternToUtf8(header.TerrainNames[slot].text());
     return palette;
 }
 

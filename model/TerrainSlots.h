@@ -10,7 +10,8 @@ namespace tarn {
 
 class ISettingsStore;
 
-// The names and colours of the 24 terrain slots.
+// The names and colours of the 24 terrain slots. Names are UTF-8, as the
+// programs, the settings store and .cfg files hold them.
 struct TTerrainPalette {
     std::array<std::string, kTerrainSlots> names;
     std::array<TColorRef, kTerrainSlots> colours{};
@@ -30,7 +31,8 @@ TTerrainPalette DefaultTerrainPalette();
 TTerrainPalette ReadTerrainDefaults(const ISettingsStore& store);
 void SaveTerrainDefaults(ISettingsStore& store, const TTerrainPalette& palette);
 
-// Copies a palette into a map header (names cut to 30 characters) and back.
+// Copies a palette into a map header and back. The header holds names in
+// the Windows Western code page, cut to 30 characters.
 void ApplyTerrainPalette(TMapHeader& header, const TTerrainPalette& palette);
 TTerrainPalette TerrainPaletteOf(const TMapHeader& header);
 

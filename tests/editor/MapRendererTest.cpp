@@ -4,12 +4,15 @@
 #include "editor/OverlayPainter.h"
 #include "model/MapFactory.h"
 #include "model/Net.h"
+#include "model/OverlayPixels.h"
 #include "model/TerrainSlots.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace tarn {
 namespace {
@@ -278,6 +281,70 @@ TEST_F(OverlayPainterTest, LabelWithoutTextDrawsNothingAndOneWithTextIsMeasured)
     EXPECT_GT(label.Box[2], label.Box[0]);
     EXPECT_GT(label.Box[3], label.Box[1]);
     EXPECT_EQ(label.Font.Height(), 10);  // the point size stays in the record
+}
+
+// The extremes a map file can hold: points near the largest 6-byte real or
+// 1e9 grid units away, and a label's font height of 2^31-1 points.
+TEST_F(OverlayPainterTest, ObjectsReachingFarOutsideAreDrawnTowardsTheirPoints)
+{
+    const double far = Real48::largest();
+    TGraphLine line;
+    line.Points = {Point(2, 2), Point(far, 2)};
+    TGraphPen stroke;
+    for (int i = 0; i < 200; ++i)
+        stroke.Points.push_back(i % 2 == 0 ? Point(0, 0) : Point(1.0e9, 1.0e9));
+    TGraphEllipse ellipse;
+    ellipse.Points = {Point(-far, -far), Point(far, far)};
+    TGraphSpot spot;
+    spot.Points = {Point(-far, far)};
+    {
+        QPainter painter(&image);
+        for (const TGraphObject* object : std::initializer_list<const TGraphObject*>{&line, &stroke, &ellipse, &spot})
+            DrawGraphObject(painter, *object, 5, 5);
+    }
+    for (int x = 10; x < 60; ++x)
+        EXPECT_EQ(image.pixel(x, 10), qRgb(0, 0, 0)) << "the line east at " << x;
+    EXPECT_EQ(image.pixel(5, 10), qRgb(255, 255, 255)) << "nothing west of the line's start";
+    for (int i = 1; i < 60; ++i)
+        EXPECT_EQ(image.pixel(i, i), qRgb(0, 0, 0)) << "the stroke at " << i;
+}
+
+TEST_F(OverlayPainterTest, ALabelFarAwayInAHugeFontIsPlacedThereInTheLargestFont)
+{
+    const double far = Real48::largest();
+    TEnhString label;
+    label.Font.SetFaceName("Arial");
+    label.Font.SetHeight(std::numeric_limits<std::int32_t>::max());
+    label.Text = "Tarn";
+    label.X = Real48::fromDouble(far);
+    label.Y = Real48::fromDouble(-far);
+    EXPECT_EQ(LabelFont(label, 96).pixelSize(), kMaxLabelPixelHeight);
+    {
+        QPainter painter(&image);
+        DrawLabel(painter, label, 5, 5, 96);
+    }
+    EXPECT_EQ(Inked(), 0);
+    EXPECT_GT(label.Box[0], 1000000) << "east";
+    EXPECT_LT(label.Box[1], -1000000) << "north";
+    EXPECT_GT(label.Box[3] - label.Box[1], kMaxLabelPixelHeight / 2);
+    EXPECT_EQ(label.Font.Height(), std::numeric_limits<std::int32_t>::max());
+}
+
+// Labels hold their text and face name in the Windows Western code page.
+TEST_F(OverlayPainterTest, LabelTextAndFaceAreReadInTheWesternCodePage)
+{
+    TEnhString label;
+    label.Font.SetFaceName("G\xE4rten Sans");
+    label.Font.SetHeight(10);
+    label.Text = "\xDC""ber G\xE4rten \x80";  // Über Gärten €
+    const QFont font = LabelFont(label, 96);
+    EXPECT_EQ(font.family(), QString::fromUtf8("G\xC3\xA4rten Sans"));
+    {
+        QPainter painter(&image);
+        DrawLabel(painter, label, 1, 1, 96);
+    }
+    const QString shown = QString::fromUtf8("\xC3\x9C" "ber G\xC3\xA4rten \xE2\x82\xAC");
+    EXPECT_EQ(label.Box[2] - label.Box[0], QFontMetrics(font).horizontalAdvance(shown));
 }
 
 TEST_F(OverlayPainterTest, HandlesAreEightHollowSquares)

@@ -63,6 +63,27 @@ TEST(TerrainSlots, NamesLongerThanThirtyCharactersAreCut)
     EXPECT_EQ(header.TerrainNames[9].bytes()[30], 0);
 }
 
+// A palette holds UTF-8; the header holds one Western code page byte per
+// character, so a name is cut at a character and never inside one.
+TEST(TerrainSlots, NamesAreStoredInTheWesternCodePageAndCutAtACharacter)
+{
+    TTerrainPalette palette = DefaultTerrainPalette();
+    palette.names[8] = "G\xC3\xA4rten";  // Gärten
+    std::string accented;
+    for (int i = 0; i < 31; ++i)
+        accented += "\xC3\xA9";  // é
+    palette.names[9] = accented;
+    TMapHeader header;
+    ApplyTerrainPalette(header, palette);
+    EXPECT_EQ(header.TerrainNames[8].text(), "G\xE4rten");
+    EXPECT_EQ(header.TerrainNames[9].text(), std::string(30, '\xE9'));
+
+    const TTerrainPalette back = TerrainPaletteOf(header);
+    EXPECT_EQ(back.names[8], "G\xC3\xA4rten");
+    EXPECT_EQ(back.names[9], accented.substr(0, 60));
+    EXPECT_EQ(back.names[2], "Forest");
+}
+
 TEST(TerrainConfig, WritesTheKeysInOrderAndReadsThemBack)
 {
     TTerrainPalette palette = DefaultTerrainPalette();
@@ -98,6 +119,16 @@ TEST(TerrainConfig, ToleratesWindowsLineEndsBlanksAndOtherSections)
     EXPECT_EQ(palette.names[8], "Moss");
     EXPECT_EQ(palette.colours[8], 0u);  // "Color80" is not "Color8"
     EXPECT_EQ(palette.colours[0], 0u);
+}
+
+TEST(TerrainConfig, SectionAndKeyNamesMatchWhateverTheirCase)
+{
+    const auto palette = ParseTerrainConfig("[terrain colours]\nwater=255\nCOLOR12=7\ncolorname8=Moss\n"
+                                            "[TERRAIN COLOURS]\nRocks=9\n");
+    EXPECT_EQ(palette.colours[1], 255u);
+    EXPECT_EQ(palette.colours[12], 7u);
+    EXPECT_EQ(palette.names[8], "Moss");
+    EXPECT_EQ(palette.colours[5], 9u);  // a section named again goes on
 }
 
 TEST(TerrainConfig, FilesRoundTripAndUnreadableFilesAreReported)

@@ -1,8 +1,11 @@
 #include "viewer/render/OverlayPainter.h"
 
+#include "model/OverlayPixels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace tarn {
 
@@ -29,18 +32,47 @@ public:
             }
     }
 
+    // Dots at every whole step along the longer axis, as far as the segment
+    // comes near the picture: the steps elsewhere are skipped, so drawing
+    // time is bounded by the picture however far the segment reaches.
     void Line(double x0, double y0, double x1, double y1)
     {
-        const double steps = std::ceil(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0)));
-        // Guards against absurd coordinates in a damaged file.
-        const double count = std::min(steps, 1.0e6);
-        for (double i = 0; i <= count; ++i) {
-            const double t = count > 0 ? i / count : 0;
-            Dot(std::lround(x0 + (x1 - x0) * t), std::lround(y0 + (y1 - y0) * t));
+        const double dx = x1 - x0, dy = y1 - y0;
+        const auto steps = static_cast<long long>(std::ceil(std::max(std::fabs(dx), std::fabs(dy))));
+        const auto [first, last] = StepsNearPicture(x0, y0, dx, dy, steps);
+        for (long long i = first; i <= last; ++i) {
+            const double t = steps > 0 ? static_cast<double>(i) / static_cast<double>(steps) : 0;
+            Dot(std::lround(x0 + dx * t), std::lround(y0 + dy * t));
         }
     }
 
 private:
+    // The first and last step whose dot can touch the picture (none when
+    // the first is past the last): the segment is clipped to the picture
+    // widened by a pen width, and a step is added at each end for rounding.
+    std::pair<long long, long long> StepsNearPicture(double x0, double y0, double dx, double dy, long long steps) const
+    {
+        const double margin = width_ + 1;
+        double enter = 0, leave = 1;
+        // Keeps the part of the segment where p * t <= q.
+        const auto keep = [&](double p, double q) {
+            if (p == 0)
+                return q >= 0;
+            const double t = q / p;
+            if (p < 0)
+                enter = std::max(enter, t);
+            else
+                leave = std::min(leave, t);
+            return enter <= leave;
+        };
+        if (!(keep(-dx, x0 + margin) && keep(dx, picture_.width - 1 + margin - x0) && keep(-dy, y0 + margin) &&
+              keep(dy, picture_.height - 1 + margin - y0)))
+            return {1, 0};
+        const auto first = static_cast<long long>(std::floor(enter * static_cast<double>(steps))) - 1;
+        const auto last = static_cast<long long>(std::ceil(leave * static_cast<double>(steps))) + 1;
+        return {std::max(0LL, first), std::min(steps, last)};
+    }
+
     TDibPicture& picture_;
     TDibPicture::Rgb colour_;
     int width_;
@@ -55,7 +87,8 @@ void PaintOverlayObjects(TDibPicture& picture, const std::vector<std::unique_ptr
         TPen pen(picture, object->PenColour, object->PenWidth);
         std::vector<std::array<double, 2>> points;
         for (const auto& p : object->Points)
-            points.push_back({std::nearbyint(p.X.toDouble() * scaleX), std::nearbyint(p.Y.toDouble() * scaleY)});
+            points.push_back({static_cast<double>(GridToPixel(p.X.toDouble(), scaleX)),
+                              static_cast<double>(GridToPixel(p.Y.toDouble(), scaleY))});
         switch (object->Kind()) {
         case GraphKind::Line:
             if (points.size() == 2)

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarn::test {
@@ -163,6 +164,23 @@ TEST_F(RenderCommand, AFrameBeyondTheLastIsRefused)
     EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("y.bmp"), "--frame", "11/10"}), tool::kExitUsage);
     EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("y.bmp"), "--frame", "1/0"}), tool::kExitUsage);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "y.bmp"));
+}
+
+TEST_F(RenderCommand, APictureGoesThroughALinkAndNeverOverAPipeOrAFolder)
+{
+    std::filesystem::create_symlink(folder_ / "target.bmp", folder_ / "link.bmp");
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("link.bmp")}), tool::kExitSuccess);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "link.bmp")) << "the link stays a link";
+    EXPECT_EQ(Bytes("target.bmp").size(), 54u + 640u * 3u * 480u);
+
+    ASSERT_EQ(::mkfifo(Path("pipe.bmp").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder_ / "folder.bmp");
+    for (const char* name : {"pipe.bmp", "folder.bmp"}) {
+        EXPECT_EQ(RenderTelling({Path("flat.lem"), "-o", Path(name)}), tool::kExitRefused) << name;
+        EXPECT_TRUE(Told("E0090 Error writing picture file")) << told_;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder_ / "pipe.bmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_ / "folder.bmp"));
 }
 
 class RenderActors : public RenderCommand {

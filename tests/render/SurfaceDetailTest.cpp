@@ -267,7 +267,7 @@ TEST(SurfaceDetail, ADetailedSurfaceHasNoHolesOrBlackSquares)
 TEST(SurfaceDetail, ADetailedSurfaceSentInBatchesIsThePictureOfTheImmediateWalk)
 {
     TViewNet net;
-    MakeFlatMap(net, 31);
+    MakeFlatMap(net, 21);
     for (std::size_t i = 0; i < net.Points().size(); ++i)
         net.Points()[i].Height = static_cast<std::int16_t>(200 * std::sin(i * 0.05) + 150 * std::cos(i * 0.013));
     net.UpdateSquares();

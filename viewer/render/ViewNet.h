@@ -17,8 +17,8 @@ class ITriangleSink;
 class TActor;
 class TActorRandom;
 class TSceneCache;
-class TSquareNoise;
 class TScreenProjection;
+class TSquareNoise;
 class TSquareTable;
 
 // The viewer's map: a TNet that draws itself as a lit, coloured landscape
@@ -103,9 +103,6 @@ public:
     double Displacement(double x, double y, const TColourRecord& record, const std::array<TMapPoint, 4>& square,
                         double& water) const;
     double WaveHeight(double x, double y, double water) const;
-    // Displacement with the relief noise at the point already known.
-    double DisplacementBy(double noise, double x, double y, const TColourRecord& record,
-                          const std::array<TMapPoint, 4>& square, double& water) const;
     // Whether an actor stands on the square and where in it (fractions of
     // the square eastward and southward). Squares that draw random numbers
     // start their own sequence seeded with their index.
@@ -143,9 +140,9 @@ public:
     // the faster ways are checked against (same picture).
     bool UseSceneCache = true;
 
-    // Drops the per-map geometry (and relief noise) kept between passes. Passes notice changes
-    // of the map and of the header themselves; this is for callers that
-    // want the memory back.
+    // Drops the per-map geometry and relief noise kept between passes.
+    // Passes notice changes of the map and of the header themselves; this is
+    // for callers that want the memory back.
     void ReleaseSceneCache();
 
     // Whether the last pass asked for a textured sky and had no picture for
@@ -166,6 +163,9 @@ private:
     void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
                           const std::array<TMapPoint, 4>& square, const std::array<double, 9>* knownNoise);
     void DrawGridOutline(const std::array<TMapPoint, 4>& corners);
+    // Displacement with the relief noise at the point already known.
+    double DisplacementBy(double noise, double x, double y, const TColourRecord& record,
+                          const std::array<TMapPoint, 4>& square, double& water) const;
     // The record without the relief and water values when they are not
     // needed (no surface detail).
     TColourRecord BuildColourRecord(int index, bool withDetail);

@@ -12,6 +12,7 @@ namespace tarn::tool {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitRefused = 1;  // the input was refused (a coded message was printed)
 inline constexpr int kExitUsage = 2;    // the command line could not be understood
+inline constexpr int kExitIncomplete = 3;  // done without some of what was asked for (messages say what)
 
 // One command as declared on the tool's command line.
 struct TCommand {

@@ -65,7 +65,8 @@ int RunTarntool(const std::vector<std::string>& arguments)
     tool.formatter(std::make_shared<THelpFormatter>());
     tool.require_subcommand(1);
     tool.footer("'tarntool COMMAND --help' tells more of one command.\n"
-                "Exit codes: 0 success, 1 input refused, 2 usage error.");
+                "Exit codes: 0 success, 1 input refused, 2 usage error,\n"
+                "3 done without some of what was asked for (render: actors that could not be read).");
     std::vector<TCommand> commands;
     for (const auto add : kCommands) {
         commands.push_back(add(tool));

@@ -154,6 +154,46 @@ TEST(ActorReader, FilesThatCannotBeReadOrAFilledActorAreRefused)
     EXPECT_EQ(actor.Primitives().size(), 1u);
 }
 
+TEST(ActorReader, AFolderIsNoActorFile)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "actor-reader-test.pov";
+    std::filesystem::create_directories(folder);
+    TActor actor;
+    EXPECT_FALSE(actor.LoadFromFile(folder));
+    std::filesystem::remove(folder);
+}
+
+std::string Spheres(int count)
+{
+    std::string text = "#declare Leaf = color red 0.2 green 0.6 blue 0.1\n";
+    for (int i = 0; i < count; ++i)
+        text += "sphere { <0," + std::to_string(i % 7) + ",0>,0.5 pigment { color Leaf } }\n";
+    return text;
+}
+
+TEST(ActorReader, AFileHoldsAtMostAThousandPrimitives)
+{
+    TActor fits;
+    EXPECT_TRUE(fits.LoadFromText(Spheres(TActor::kMaxPrimitives)));
+    EXPECT_EQ(fits.Primitives().size(), static_cast<std::size_t>(TActor::kMaxPrimitives));
+    EXPECT_TRUE(fits.Messages().empty());
+
+    TActor crowded;
+    EXPECT_FALSE(crowded.LoadFromText(Spheres(TActor::kMaxPrimitives + 1)));
+    EXPECT_TRUE(crowded.Primitives().empty());
+    ASSERT_EQ(crowded.Messages().size(), 1u);
+    EXPECT_EQ(crowded.Messages()[0].substr(0, 5), "E0095");
+
+    // A file too long to be an actor is refused before it is read.
+    const auto file = std::filesystem::temp_directory_path() / "actor-reader-large.pov";
+    std::ofstream(file) << std::string(TActor::kMaxFileBytes + 1, ' ');
+    TActor large;
+    EXPECT_FALSE(large.LoadFromFile(file));
+    ASSERT_EQ(large.Messages().size(), 1u);
+    EXPECT_EQ(large.Messages()[0].substr(0, 5), "E0096");
+    std::filesystem::remove(file);
+}
+
 TEST(ActorReader, TheBundledActorsReadCleanly)
 {
     for (const char* name : {"conifer.pov", "broadleaf.pov", "house.pov", "rock.pov"}) {

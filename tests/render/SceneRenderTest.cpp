@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <numbers>
 
 namespace tarn::test {
@@ -154,30 +155,82 @@ TEST(SceneRender, OverlaySchemeShowsTheOverlayPictureColours)
     EXPECT_FALSE(net.OverlayReload) << "the texture is built once";
 }
 
-TEST(SceneRender, LaterAnimationFramesKeepTheOverlayUnderATexturedSky)
+TEST(SceneRender, TheOverlayPictureLiesNorthUpWestLeft)
 {
-    const auto folder = std::filesystem::temp_directory_path();
-    TDibPicture overlay = TDibPicture::Blank(32, 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            overlay.SetPixel(x, y, {255, 0, 0});
-    WriteBmpFile(folder / "render-test-overlay2.bmp", overlay);
-    TDibPicture sky = TDibPicture::Blank(32, 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            sky.SetPixel(x, y, {0, 255, 0});
-    WriteBmpFile(folder / "render-test-sky.bmp", sky);
+    // One colour per quarter of the picture, its top row the map's north.
+    constexpr Rgb kNorthWest{255, 0, 0}, kNorthEast{0, 0, 255}, kSouthWest{0, 255, 0}, kSouthEast{255, 255, 0};
+    TDibPicture overlay = TDibPicture::Blank(64, 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            overlay.SetPixel(x, y, y < 32 ? (x < 32 ? kNorthWest : kNorthEast) : (x < 32 ? kSouthWest : kSouthEast));
+    const auto file = std::filesystem::temp_directory_path() / "render-test-quadrants.bmp";
+    WriteBmpFile(file, overlay);
 
     TViewNet net;
     MakeFlatMap(net);
     auto& h = net.MapHeader;
     h.DrawingScheme = kSchemeOverlay;
-    h.OverlayFile.setText((folder / "render-test-overlay2.bmp").string());
-    h.BackgroundType = 146;
+    h.OverlayFile.setText(file.string());
     h.ShadingDensity = 100;
-    MemorySettingsStore settings;
-    settings.WriteText(kViewerSettingsKey, "Drawing", "SkyFile", (folder / "render-test-sky.bmp").string());
-    net.Settings = &settings;
+    // From high above, north at the top of the picture.
+    h.CameraPos = {0, -10, 800};
+    const TDibPicture picture = Render(net);
+    std::filesystem::remove(file);
+
+    EXPECT_EQ(picture.PixelAt(50, 35), kNorthWest);
+    EXPECT_EQ(picture.PixelAt(110, 35), kNorthEast);
+    EXPECT_EQ(picture.PixelAt(50, 85), kSouthWest);
+    EXPECT_EQ(picture.PixelAt(110, 85), kSouthEast);
+}
+
+// Pictures of one colour for the overlay and the sky, removed again when
+// the test ends.
+class TexturePictures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteBmpFile(overlay_, Filled({255, 0, 0}));
+        WriteBmpFile(sky_, Filled({0, 255, 0}));
+        settings_.WriteText(kViewerSettingsKey, "Drawing", "SkyFile", sky_.string());
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove(overlay_);
+        std::filesystem::remove(sky_);
+    }
+    static TDibPicture Filled(Rgb colour)
+    {
+        TDibPicture picture = TDibPicture::Blank(32, 32);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                picture.SetPixel(x, y, colour);
+        return picture;
+    }
+    // An overlay map under a textured sky, the horizon in view.
+    void MakeTexturedMap(TViewNet& net)
+    {
+        MakeFlatMap(net);
+        auto& h = net.MapHeader;
+        h.DrawingScheme = kSchemeOverlay;
+        h.OverlayFile.setText(overlay_.string());
+        h.BackgroundType = 146;
+        h.ShadingDensity = 100;
+        // Level with the camera and a wide angle: ground and sky strip show.
+        h.TargetPos = {0, 2000, 300};
+        h.ViewAngle = 90;
+        net.Settings = &settings_;
+    }
+
+    std::filesystem::path overlay_ = std::filesystem::temp_directory_path() / "render-test-overlay2.bmp";
+    std::filesystem::path sky_ = std::filesystem::temp_directory_path() / "render-test-sky.bmp";
+    MemorySettingsStore settings_;
+};
+
+TEST_F(TexturePictures, LaterAnimationFramesKeepTheOverlayUnderATexturedSky)
+{
+    TViewNet net;
+    MakeTexturedMap(net);
+    net.MapHeader.TargetPos = {0, 0, 0};
 
     TOffscreenContext context(64, 48);
     net.InitContext();
@@ -188,12 +241,75 @@ TEST(SceneRender, LaterAnimationFramesKeepTheOverlayUnderATexturedSky)
     net.SetFrameInfo(1, 2);
     net.DrawScene(0, 0, nullptr);
     const TDibPicture second = ReadPicture(64, 48);
-    std::filesystem::remove(folder / "render-test-overlay2.bmp");
-    std::filesystem::remove(folder / "render-test-sky.bmp");
 
     EXPECT_FALSE(net.SkyReload);
     EXPECT_EQ(first.PixelAt(32, 40), (Rgb{255, 0, 0}));
     EXPECT_EQ(second.PixelAt(32, 40), (Rgb{255, 0, 0})) << "not the sky's picture";
+}
+
+TEST_F(TexturePictures, AFrameDrawnAloneEqualsTheSameFrameDrawnInItsSequence)
+{
+    TViewNet sequence;
+    MakeTexturedMap(sequence);
+    TOffscreenContext context(64, 48);
+    sequence.InitContext();
+    sequence.SetViewSize(64, 48);
+    for (int frame = 0; frame <= 5; ++frame) {
+        sequence.SetFrameInfo(frame, 10);
+        sequence.DrawScene(0, 0, nullptr);
+    }
+    const TDibPicture inSequence = ReadPicture(64, 48);
+
+    TViewNet alone;
+    MakeTexturedMap(alone);
+    alone.SetFrameInfo(5, 10);
+    const TDibPicture byItself = Render(alone, 64, 48);
+    EXPECT_EQ(byItself.PixelAt(32, 47), (Rgb{255, 0, 0})) << "the overlay";
+    EXPECT_EQ(byItself.bits, inSequence.bits);
+
+    // A new context (the viewer's panel after a resize) has no textures:
+    // they are built again although no reload was asked for.
+    sequence.SetFrameInfo(6, 10);
+    EXPECT_EQ(Render(sequence, 64, 48).bits, inSequence.bits);
+}
+
+TEST_F(TexturePictures, ATexturedSkyWithoutAPictureIsDrawnAsThePlainSky)
+{
+    TViewNet net;
+    MakeTexturedMap(net);
+    net.MapHeader.DrawingScheme = kSchemeGradients;
+    net.MapHeader.BackgroundType = 142;
+    const auto plain = Checksum(Render(net));
+    EXPECT_FALSE(net.MissingSkyPicture());
+
+    net.MapHeader.BackgroundType = 146;
+    const TDibPicture textured = Render(net);
+    EXPECT_NE(Checksum(textured), plain) << "the sky picture shows";
+    EXPECT_FALSE(net.MissingSkyPicture());
+
+    for (const std::string& skyFile : std::vector<std::string>{"", "/nonexistent/sky.bmp", overlay_.parent_path().string()}) {
+        MemorySettingsStore settings;
+        settings.WriteText(kViewerSettingsKey, "Drawing", "SkyFile", skyFile);
+        net.Settings = &settings;
+        EXPECT_EQ(Checksum(Render(net)), plain) << skyFile;
+        EXPECT_TRUE(net.MissingSkyPicture()) << skyFile;
+    }
+    net.Settings = nullptr;
+    EXPECT_EQ(Checksum(Render(net)), plain);
+    EXPECT_TRUE(net.MissingSkyPicture());
+}
+
+TEST(SceneRender, AFlatMapTakesTheGradientColourOfItsHeight)
+{
+    TViewNet net;
+    MakeFlatMap(net, 21, 250);
+    auto& h = net.MapHeader;
+    h.MinHeight = h.MaxHeight = 250;
+    h.DrawingScheme = kSchemeGradients;
+    h.CameraPos = {0, -10, 800};
+    EXPECT_EQ(net.BuildColourRecord(50).squareColour, ToRGBA(h.GradientColours[0]));
+    const TDibPicture picture = Render(net);
+    EXPECT_EQ(CountPixels(picture, [](Rgb p) { return p == Rgb{0, 0, 0}; }), 0);
 }
 
 TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSquareWalk)
@@ -216,21 +332,40 @@ TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSqua
         net.UseSceneCache = false;
         EXPECT_EQ(Checksum(Render(net)), first) << "grid mode " << grid;
     }
-    // Animation frames replay the kept surface from display lists.
+    // Animation frames and still redraws replay the kept surface from
+    // display lists from the second pass on.
     h.GridMode = 2;
-    net.UseSceneCache = true;
-    net.SetFrameInfo(1, 5);
-    TOffscreenContext context(160, 120);
-    net.InitContext();
-    net.SetViewSize(160, 120);
-    std::vector<std::uint64_t> frames;
-    for (int frame = 0; frame < 3; ++frame) {
-        net.DrawScene(0, 0, nullptr);
-        frames.push_back(Checksum(ReadPicture(160, 120)));
+    net.UseSceneCache = false;
+    const auto walked = Checksum(Render(net));
+    for (const int frameCount : {5, 0}) {
+        net.UseSceneCache = true;
+        net.SetFrameInfo(frameCount == 0 ? 0 : 1, frameCount);
+        TOffscreenContext context(160, 120);
+        net.InitContext();
+        net.SetViewSize(160, 120);
+        std::vector<std::uint64_t> frames;
+        for (int frame = 0; frame < 3; ++frame) {
+            net.DrawScene(0, 0, nullptr);
+            frames.push_back(Checksum(ReadPicture(160, 120)));
+        }
+        EXPECT_EQ(frames, std::vector<std::uint64_t>(3, walked)) << "frame count " << frameCount;
     }
     net.SetFrameInfo(0, 0);
-    net.UseSceneCache = false;
-    EXPECT_EQ(frames, std::vector<std::uint64_t>(3, Checksum(Render(net))));
+
+    // New colours (scheme, gradient, terrain colours) repaint the kept
+    // surface; its shape stays.
+    for (const auto& change : std::vector<std::function<void()>>{
+             [&] { h.GradientColours[9] = RGB(250, 20, 20); }, [&] { h.TerrainColours[3] = RGB(0, 0, 0); },
+             [&] { h.DrawingScheme = kSchemeVista; }, [&] { h.GridColour = RGB(0, 255, 0), h.GridMode = 0; }}) {
+        net.UseSceneCache = true;
+        const auto before = Checksum(Render(net));
+        change();
+        const auto repainted = Checksum(Render(net));
+        net.UseSceneCache = false;
+        EXPECT_NE(repainted, before);
+        EXPECT_EQ(repainted, Checksum(Render(net)));
+    }
+    h.DrawingScheme = kSchemeGradients;
 
     // A changed height is noticed by the kept surface.
     net.UseSceneCache = true;

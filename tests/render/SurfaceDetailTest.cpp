@@ -3,10 +3,14 @@
 #include "RenderFixture.h"
 
 #include "analysis/noise/Noise.h"
+#include "viewer/render/ReliefNoise.h"
 #include "viewer/render/SurfaceEffects.h"
 
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
+#include <algorithm>
 #include <cmath>
 
 namespace tarn::test {
@@ -45,6 +49,65 @@ TEST(SurfaceDetail, ScreenSizeIsZeroOffScreenAndGrowsAsTheSquareComesCloser)
     EXPECT_EQ(net.ScreenSize(net.SquareCorners(centreSquare)), 0);
 }
 
+// The size on screen as feedback mode measures it: the quad's triangles in
+// both windings drawn with the view widened by 15 degrees, the polygons
+// that come back (clipped) boxed.
+double FeedbackSize(TViewNet& net, const std::array<TMapPoint, 4>& corners)
+{
+    std::array<GLfloat, 64> buffer{};
+    glFeedbackBuffer(64, GL_2D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    net.SetProjection(true, net.ViewWidth(), 15, net.ViewHeight());
+    glBegin(GL_TRIANGLES);
+    for (const int k : {0, 1, 2, 0, 2, 1, 1, 2, 3, 1, 3, 2}) {
+        const auto p = net.ScenePosition(corners[static_cast<std::size_t>(k)]);
+        glVertex3d(p[0], p[1], p[2]);
+    }
+    glEnd();
+    const int count = std::min(glRenderMode(GL_RENDER), 64);
+    net.SetProjection(true, net.ViewWidth(), 0, net.ViewHeight());
+    bool visible = false;
+    double minX = 1e30, maxX = -1e30, minY = 1e30, maxY = -1e30;
+    for (int i = 0; i + 1 < count && buffer[static_cast<std::size_t>(i)] == GL_POLYGON_TOKEN;) {
+        const int vertices = static_cast<int>(buffer[static_cast<std::size_t>(i + 1)]);
+        i += 2;
+        for (int v = 0; v < vertices; ++v, i += 2) {
+            const double x = buffer[static_cast<std::size_t>(i)], y = buffer[static_cast<std::size_t>(i + 1)];
+            visible = visible || (x >= 0 && x <= net.ViewWidth() && y >= 0 && y <= net.ViewHeight());
+            minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+        }
+    }
+    return visible ? 1.415 * std::max(maxX - minX, maxY - minY) : 0;
+}
+
+TEST(SurfaceDetail, TheSizeOnScreenAgreesWithFeedbackModeInAndOutOfView)
+{
+    TViewNet net;
+    MakeFlatMap(net);
+    for (std::size_t i = 0; i < net.Points().size(); ++i)
+        net.Points()[i].Height = static_cast<std::int16_t>(300 * std::sin(i * 0.37));
+    TOffscreenContext context(160, 120);
+    net.InitContext();
+    net.SetViewSize(160, 120);
+    // From afar, from within the map (squares behind, beside and under the
+    // camera), and looking along the ground.
+    for (const auto& [camera, target] : {std::pair<std::array<double, 3>, std::array<double, 3>>{{0, -400, 300}, {0, 0, 0}},
+                                         {{50, -20, 120}, {300, 400, -100}},
+                                         {{-480, -480, 10}, {500, 500, 0}}}) {
+        net.MapHeader.CameraPos = camera;
+        net.MapHeader.TargetPos = target;
+        net.DrawScene(0, 0, nullptr);
+        int visible = 0;
+        for (int index = 1; index <= net.SquareCount(); ++index) {
+            const auto corners = net.SquareCorners(index);
+            const double expected = FeedbackSize(net, corners);
+            EXPECT_NEAR(net.ScreenSize(corners), expected, 1e-3 + expected * 1e-5) << "square " << index;
+            visible += expected > 0 ? 1 : 0;
+        }
+        EXPECT_GT(visible, 20);
+    }
+}
+
 class Displacement : public ::testing::Test {
 protected:
     void SetUp() override
@@ -78,6 +141,39 @@ TEST_F(Displacement, NeighbouringSquaresDisplaceTheirSharedEdgeAlike)
                          net_.Displacement(x, y, eastRecord, eastCorners, w2))
             << t;
     }
+}
+
+TEST_F(Displacement, NoiseKeptPerNodeAndEdgeIsTheNoiseOfThePointItself)
+{
+    // Squares meet their neighbours' corners and midpoints from every side,
+    // in the order a pass walks them, south to north.
+    TSquareNoise kept;
+    kept.Prepare(net_);
+    const int squareColumns = net_.MapHeader.Columns - 1;
+    for (int row = squareColumns - 1; row >= 0; --row)
+        for (int column = 0; column < squareColumns; ++column) {
+            const int index = row * squareColumns + column + 1;
+            const auto corners = net_.SquareCorners(index);
+            const std::array<TMapPoint, 9> lattice{
+                corners[0], {(corners[0].x + corners[1].x) * 0.5, corners[0].y, 0}, corners[1],
+                {corners[0].x, (corners[0].y + corners[3].y) * 0.5, 0},
+                {(corners[0].x + corners[1].x) * 0.5, (corners[0].y + corners[3].y) * 0.5, 0},
+                {corners[1].x, (corners[1].y + corners[2].y) * 0.5, 0}, corners[3],
+                {(corners[3].x + corners[2].x) * 0.5, corners[3].y, 0}, corners[2]};
+            const auto noise = kept.AtLattice(net_.MapHeader, net_.GetSquare(index)->FirstCorner,
+                                              net_.MapHeader.Columns, lattice);
+            for (std::size_t i = 0; i < 9; ++i)
+                ASSERT_EQ(noise[i], ReliefNoiseSum(net_.MapHeader, lattice[i].x, lattice[i].y))
+                    << "square " << index << " point " << i;
+        }
+    // Other seeds, other noise: what was kept is not used again.
+    net_.MapHeader.PlaneSeeds[0] += 1;
+    kept.Prepare(net_);
+    const auto corners = net_.SquareCorners(1);
+    std::array<TMapPoint, 9> lattice{};
+    lattice.fill(corners[0]);
+    EXPECT_EQ(kept.AtLattice(net_.MapHeader, net_.GetSquare(1)->FirstCorner, net_.MapHeader.Columns, lattice)[0],
+              ReliefNoiseSum(net_.MapHeader, corners[0].x, corners[0].y));
 }
 
 TEST_F(Displacement, ReliefFollowsTheNoiseAndNoReliefMeansNoDisplacement)
@@ -168,6 +264,36 @@ TEST(SurfaceDetail, ADetailedSurfaceHasNoHolesOrBlackSquares)
     EXPECT_EQ(CountPixels(picture, isBlack), 0);
 }
 
+TEST(SurfaceDetail, ADetailedSurfaceSentInBatchesIsThePictureOfTheImmediateWalk)
+{
+    TViewNet net;
+    MakeFlatMap(net, 21);
+    for (std::size_t i = 0; i < net.Points().size(); ++i)
+        net.Points()[i].Height = static_cast<std::int16_t>(200 * std::sin(i * 0.05) + 150 * std::cos(i * 0.013));
+    net.UpdateSquares();
+    for (std::size_t i = 0; i < net.Squares().size(); ++i)
+        net.Squares()[i].Terrain = static_cast<std::int16_t>(i % 97 < 20 ? kWaterTerrain : i % 5);
+    auto& h = net.MapHeader;
+    h.DrawTerrains = 1;
+    h.FractalDepth = 4;
+    h.FractValues[0] = 60;
+    h.WaveLength = 40;
+    h.WaveHeight = 20;
+    // Each terrain its own material, so batches end where materials change.
+    for (std::size_t slot = 0; slot < 5; ++slot) {
+        h.Specularity[slot] = static_cast<std::int8_t>(slot * 20);
+        h.Shininess[slot] = static_cast<std::int8_t>(slot * 10);
+    }
+    h.CameraPos = {0, -500, 400};
+    for (const int grid : {2, 0}) {
+        h.GridMode = static_cast<std::int16_t>(grid);
+        net.UseSceneCache = false;
+        const auto immediate = Checksum(Render(net, 160, 120, 3));
+        net.UseSceneCache = true;
+        EXPECT_EQ(Checksum(Render(net, 160, 120, 3)), immediate) << "grid mode " << grid;
+    }
+}
+
 std::array<TSceneVertex, 3> GreyTriangle()
 {
     std::array<TSceneVertex, 3> triangle{};
@@ -231,6 +357,33 @@ TEST(SurfaceEffects, SteepVistaTrianglesTakeSomeRockColourButRoadsAndWaterNever)
     h.DrawingScheme = kSchemeGradients;
     triangle = GreyTriangle();
     ApplySlopeEffects(h, record, 0.9, triangle);
+    EXPECT_EQ(triangle[0].colour[0], 0.5f);
+}
+
+TEST(SurfaceEffects, ACliffTakesTheRockColourInTheShareItsSteepnessGives)
+{
+    TMapHeader h;
+    ApplyNewMapValues(h);
+    h.DrawingScheme = kSchemeVista;
+    h.CliffEffect = 1;
+    h.CliffAngle = 50;
+    h.TerrainColours[kRockTerrain] = RGB(255, 51, 0);
+    const TColourRecord record;
+    // The rule: c = 0.8 + angle * 0.00199996, q = (c - ny) / c.
+    const double c = 0.8 + 50 * 0.00199996;
+    for (const double normalY : {0.0, 0.35, 0.7, 0.89}) {
+        const double q = (c - normalY) / c;
+        auto triangle = GreyTriangle();
+        ApplySlopeEffects(h, record, normalY, triangle);
+        for (const auto& vertex : triangle) {
+            EXPECT_FLOAT_EQ(vertex.colour[0], static_cast<float>((1 - q) * 0.5 + q * 1.0)) << normalY;
+            EXPECT_FLOAT_EQ(vertex.colour[1], static_cast<float>((1 - q) * 0.5 + q * 0.2)) << normalY;
+            EXPECT_FLOAT_EQ(vertex.colour[2], static_cast<float>((1 - q) * 0.5)) << normalY;
+        }
+    }
+    // Flatter than the cliff angle: untouched.
+    auto triangle = GreyTriangle();
+    ApplySlopeEffects(h, record, 0.91, triangle);
     EXPECT_EQ(triangle[0].colour[0], 0.5f);
 }
 

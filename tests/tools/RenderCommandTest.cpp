@@ -7,10 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <functional>
+#include <tuple>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarn::test {
@@ -43,8 +47,34 @@ protected:
         words.insert(words.begin(), "render");
         return tool::RunTarntool(words);
     }
+    // Runs the command and keeps what it wrote on standard error.
+    int RenderTelling(std::vector<std::string> words)
+    {
+        ::testing::internal::CaptureStderr();
+        const int code = Render(std::move(words));
+        told_ = ::testing::internal::GetCapturedStderr();
+        return code;
+    }
+    void SaveMap(const std::string& name, const std::function<void(TViewNet&)>& change) const
+    {
+        TViewNet net;
+        MakeFlatMap(net);
+        net.MapHeader.TargetPos = {0, 1000, 0};
+        change(net);
+        SaveLemFile(folder_ / name, net);
+    }
+    void WritePicture(const std::string& name, Rgb colour) const
+    {
+        TDibPicture picture = TDibPicture::Blank(16, 16);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                picture.SetPixel(x, y, colour);
+        WriteBmpFile(folder_ / name, picture);
+    }
+    bool Told(const std::string& text) const { return told_.find(text) != std::string::npos; }
 
     std::filesystem::path folder_;
+    std::string told_;
 };
 
 TEST_F(RenderCommand, WritesAValidBottomUp24BitPictureOfTheAskedSize)
@@ -84,6 +114,145 @@ TEST_F(RenderCommand, RefusesBadArguments)
     EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("x.bmp"), "--frame", "1-2"}), kExitUsage);
     EXPECT_EQ(Render({Path("missing.lem"), "-o", Path("x.bmp")}), tool::kExitRefused);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "x.bmp"));
+}
+
+TEST_F(RenderCommand, ATexturedSkyWithoutAPictureIsThePlainSkyAndSaysSo)
+{
+    // Level with the camera and a wide angle: the sky strip is in view.
+    const auto skyView = [](std::int16_t background) {
+        return [background](TViewNet& net) {
+            net.MapHeader.BackgroundType = background;
+            net.MapHeader.TargetPos = {0, 2000, 300};
+            net.MapHeader.ViewAngle = 90;
+        };
+    };
+    SaveMap("graduated.lem", skyView(142));
+    SaveMap("textured.lem", skyView(146));
+    ASSERT_EQ(Render({Path("graduated.lem"), "-o", Path("plain.bmp")}), tool::kExitSuccess);
+
+    EXPECT_EQ(RenderTelling({Path("textured.lem"), "-o", Path("bare.bmp")}), tool::kExitSuccess);
+    EXPECT_EQ(Bytes("bare.bmp"), Bytes("plain.bmp")) << "no white ceiling";
+    EXPECT_TRUE(Told("no sky picture")) << told_;
+
+    WritePicture("sky.bmp", {0, 255, 0});
+    EXPECT_EQ(RenderTelling({Path("textured.lem"), "-o", Path("sky.bmp.out.bmp"), "--sky", Path("sky.bmp")}),
+              tool::kExitSuccess);
+    EXPECT_NE(Bytes("sky.bmp.out.bmp"), Bytes("plain.bmp")) << "the sky picture shows";
+    EXPECT_FALSE(Told("sky picture")) << told_;
+
+    EXPECT_EQ(RenderTelling({Path("textured.lem"), "-o", Path("x.bmp"), "--sky", Path("none.bmp")}),
+              tool::kExitSuccess);
+    EXPECT_TRUE(Told("none.bmp")) << told_;
+}
+
+TEST_F(RenderCommand, AnOverlayPictureNamedOnTheCommandLineDrapesTheMap)
+{
+    SaveMap("overlay.lem", [](TViewNet& net) {
+        net.MapHeader.DrawingScheme = kSchemeOverlay;
+        net.MapHeader.ShadingDensity = 100;
+    });
+    WritePicture("red.bmp", {255, 0, 0});
+    ASSERT_EQ(Render({Path("overlay.lem"), "-o", Path("view.bmp"), "--overlay", Path("red.bmp"), "--frame", "5/10"}),
+              tool::kExitSuccess);
+    const TDibPicture picture = ReadBmpFile(Path("view.bmp"));
+    EXPECT_EQ(picture.PixelAt(320, 470), (Rgb{255, 0, 0})) << "frame 5 alone has its overlay";
+}
+
+TEST_F(RenderCommand, AFrameBeyondTheLastIsRefused)
+{
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("x.bmp"), "--frame", "10/10"}), tool::kExitSuccess);
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("y.bmp"), "--frame", "11/10"}), tool::kExitUsage);
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("y.bmp"), "--frame", "1/0"}), tool::kExitUsage);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "y.bmp"));
+}
+
+TEST_F(RenderCommand, APictureGoesThroughALinkAndNeverOverAPipeOrAFolder)
+{
+    std::filesystem::create_symlink(folder_ / "target.bmp", folder_ / "link.bmp");
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("link.bmp")}), tool::kExitSuccess);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "link.bmp")) << "the link stays a link";
+    EXPECT_EQ(Bytes("target.bmp").size(), 54u + 640u * 3u * 480u);
+
+    ASSERT_EQ(::mkfifo(Path("pipe.bmp").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder_ / "folder.bmp");
+    for (const char* name : {"pipe.bmp", "folder.bmp"}) {
+        EXPECT_EQ(RenderTelling({Path("flat.lem"), "-o", Path(name)}), tool::kExitRefused) << name;
+        EXPECT_TRUE(Told("E0090 Error writing picture file")) << told_;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder_ / "pipe.bmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_ / "folder.bmp"));
+}
+
+class RenderActors : public RenderCommand {
+protected:
+    void SaveActorMap(const std::string& actorFile)
+    {
+        SaveMap("actors.lem", [&](TViewNet& net) {
+            auto& h = net.MapHeader;
+            h.DrawingScheme = kSchemeGradients;
+            h.DrawAllActors = 1;
+            h.ActorFiles[2].setText(actorFile);
+            h.TerrainActors[2].DrawActor = 1;
+            h.TerrainActors[2].ActorHeight = 70;
+            h.TerrainActors[2].ActorDensity = 100;
+            for (auto& square : net.Squares())
+                square.Terrain = 2;
+        });
+    }
+    static constexpr const char* kBall = "#declare Ball = color red 1 green 0 blue 0\n"
+                                         "sphere { <0,1,0>,1 pigment { color Ball } }\n";
+};
+
+TEST_F(RenderActors, AnActorFolderWithALongPathIsUsedWhole)
+{
+    auto deep = folder_;
+    while (deep.string().size() <= 120)
+        deep /= "a-rather-long-folder-name";
+    std::filesystem::create_directories(deep);
+    std::ofstream(deep / "ball.pov") << kBall;
+    SaveActorMap("ball.pov");
+    EXPECT_EQ(RenderTelling({Path("actors.lem"), "-o", Path("view.bmp"), "--actors", deep.string()}),
+              tool::kExitSuccess);
+    EXPECT_EQ(told_, "");
+    const TDibPicture picture = ReadBmpFile(Path("view.bmp"));
+    EXPECT_GT(CountPixels(picture, [](Rgb p) { return p.red > 80 && p.green < 30 && p.blue < 30; }), 1000);
+}
+
+TEST_F(RenderActors, ActorsAskedForAndNotReadableAreToldAndSetTheExitCode)
+{
+    SaveActorMap("missing.pov");
+    EXPECT_EQ(RenderTelling({Path("actors.lem"), "-o", Path("view.bmp")}), tool::kExitIncomplete);
+    EXPECT_TRUE(Told("E0024 Read error for Actor file.  Actor will not be plotted")) << told_;
+    EXPECT_TRUE(Told((folder_ / "missing.pov").string())) << told_;
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "view.bmp")) << "the landscape is still drawn";
+
+    // The messages of a file that is read are shown too.
+    std::ofstream(folder_ / "crate.pov") << "box { <0,0,0>, <1,2,3> pigment { color Wall } }\n";
+    SaveActorMap("crate.pov");
+    EXPECT_EQ(RenderTelling({Path("actors.lem"), "-o", Path("view.bmp")}), tool::kExitSuccess);
+    EXPECT_TRUE(Told("crate.pov: E0005 Error parsing string")) << told_;
+}
+
+TEST_F(RenderCommand, AViewThatShowsNothingIsRefusedOrBroughtIntoRange)
+{
+    SaveMap("same.lem", [](TViewNet& net) { net.MapHeader.TargetPos = net.MapHeader.CameraPos; });
+    EXPECT_EQ(RenderTelling({Path("same.lem"), "-o", Path("x.bmp")}), tool::kExitRefused);
+    EXPECT_TRUE(Told("E0097")) << told_;
+    SaveMap("nan.lem", [](TViewNet& net) { net.MapHeader.ViewAngle = std::nan(""); });
+    EXPECT_EQ(RenderTelling({Path("nan.lem"), "-o", Path("x.bmp")}), tool::kExitRefused);
+    EXPECT_TRUE(Told("E0098")) << told_;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "x.bmp"));
+
+    // Angles beyond the dialog's 1..90 degrees are drawn at its nearest end.
+    SaveMap("ninety.lem", [](TViewNet& net) { net.MapHeader.ViewAngle = 90; });
+    SaveMap("one.lem", [](TViewNet& net) { net.MapHeader.ViewAngle = 1; });
+    for (const auto& [name, angle, same] : {std::tuple{"wide.lem", 180.0, "ninety"}, {"none.lem", 0.0, "one"}}) {
+        SaveMap(name, [angle = angle](TViewNet& net) { net.MapHeader.ViewAngle = angle; });
+        ASSERT_EQ(Render({Path(std::string(same) + ".lem"), "-o", Path("in-range.bmp")}), tool::kExitSuccess);
+        EXPECT_EQ(RenderTelling({Path(name), "-o", Path("clamped.bmp")}), tool::kExitSuccess);
+        EXPECT_TRUE(Told("angle of view")) << told_;
+        EXPECT_EQ(Bytes("clamped.bmp"), Bytes("in-range.bmp")) << name;
+    }
 }
 
 }  // namespace

@@ -103,6 +103,14 @@ bool TActor::LoadFromFile(const std::filesystem::path& file)
 {
     if (!primitives_.empty())
         return false;
+    // A folder opens like a file on some systems and reads as nothing.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return false;
+    if (std::filesystem::file_size(file, error) > kMaxFileBytes || error) {
+        messages_.emplace_back(msg::ActorFileTooLarge);
+        return false;
+    }
     std::ifstream in(file);
     if (!in)
         return false;
@@ -135,6 +143,11 @@ bool TActor::LoadFromText(std::string_view text)
             ReadCone(line);
         else if (Contains(line, "box"))
             ReadBox(line);
+        if (primitives_.size() > static_cast<std::size_t>(kMaxPrimitives)) {
+            primitives_.clear();
+            messages_.emplace_back(msg::TooManyActorPrimitives);
+            return false;
+        }
     }
     Normalise();
     return true;

@@ -37,12 +37,18 @@ struct TActorPrimitive {
 // OpenGL and GLU quadrics.
 class TActor {
 public:
+    // What one file may hold: more is refused with a message, so a huge
+    // file neither fills the memory nor keeps the drawing busy for minutes.
+    static constexpr int kMaxPrimitives = 1000;
+    static constexpr std::uintmax_t kMaxFileBytes = 1 << 20;
+
     TActor();
     ~TActor();
     TActor(const TActor&) = delete;
     TActor& operator=(const TActor&) = delete;
 
-    // Reads the file; false when it cannot be opened or the actor already
+    // Reads the file; false when it is not a readable file, is larger than
+    // kMaxFileBytes, holds more than kMaxPrimitives or the actor already
     // holds primitives. Problems inside lines go to Messages().
     bool LoadFromFile(const std::filesystem::path& file);
     // The same for a file's text.
@@ -72,7 +78,8 @@ public:
     const std::array<double, 3>& BoxMinimum() const { return boxMin_; }
     const std::array<double, 3>& BoxMaximum() const { return boxMax_; }
     const std::array<double, 3>& Centre() const { return centre_; }
-    // msg::ParseError and msg::ActorLoadError as they arose.
+    // msg::ParseError, msg::ActorLoadError and the size limits' messages as
+    // they arose.
     const std::vector<std::string>& Messages() const { return messages_; }
 
 private:

@@ -3,6 +3,7 @@
 #include "viewer/render/Actor.h"
 #include "viewer/render/RenderMessages.h"
 #include "viewer/render/ActorRandom.h"
+#include "viewer/render/TriangleSink.h"
 #include "viewer/render/ViewNet.h"
 
 #include <GL/gl.h>
@@ -10,7 +11,6 @@
 namespace tarn {
 
 namespace {
-constexpr std::size_t kMaxActorDirectory = 80;
 constexpr int kDiscardedDraws = 3;
 }  // namespace
 
@@ -23,28 +23,45 @@ TActor* TViewNet::Actor(int slot) const
 
 std::vector<std::string> TViewNet::LoadActors()
 {
-    std::vector<std::string> warnings;
-    if (ActorDirectory.size() > kMaxActorDirectory)
-        ActorDirectory.resize(kMaxActorDirectory);
+    std::vector<std::string> messages;
+    const auto tell = [&messages](const std::filesystem::path& file, std::string_view message) {
+        messages.push_back(file.string() + ": " + std::string(message));
+    };
     for (std::size_t slot = 0; slot < kTerrainSlots; ++slot) {
         auto& record = MapHeader.TerrainActors[slot];
         record.ActorGroundFlag = 0;
         const std::string name = MapHeader.ActorFiles[slot].text();
         if (name.empty())
             continue;
+        const auto file = std::filesystem::path(ActorDirectory) / name;
         if (name.find(".pov") != std::string::npos) {
             actors_[slot] = std::make_unique<TActor>();
-            if (actors_[slot]->LoadFromFile(std::filesystem::path(ActorDirectory) / name))
+            const bool loaded = actors_[slot]->LoadFromFile(file);
+            for (const auto& message : actors_[slot]->Messages())
+                tell(file, message);
+            if (loaded)
                 record.ActorGroundFlag = 1;
             else
-                warnings.emplace_back(msg::ActorFileError);
+                tell(file, msg::ActorFileError);
         } else if (name.find(".bmp") != std::string::npos) {
             record.ActorGroundFlag = 1;
         } else {
-            warnings.emplace_back(msg::ActorFileError);
+            tell(file, msg::ActorFileError);
         }
     }
-    return warnings;
+    return messages;
+}
+
+std::vector<int> TViewNet::UnreadableActorSlots() const
+{
+    std::vector<int> slots;
+    for (int slot = 0; slot < kTerrainSlots; ++slot) {
+        const auto& h = MapHeader;
+        if (!h.ActorFiles[static_cast<std::size_t>(slot)].text().empty() &&
+            !h.TerrainActors[static_cast<std::size_t>(slot)].ActorGroundFlag)
+            slots.push_back(slot);
+    }
+    return slots;
 }
 
 bool TViewNet::ActorPlacement(int index, double& offsetX, double& offsetY)
@@ -82,6 +99,7 @@ void TViewNet::PlaceActor(int index, int /*column*/, int /*row*/)
     double offsetY = 0.5;
     if (!ActorPlacement(index, offsetX, offsetY))
         return;
+    sink_->Flush();
     glPushAttrib(GL_TEXTURE_BIT | GL_LIGHTING_BIT);
     glDisable(GL_TEXTURE_1D);
     glDisable(GL_TEXTURE_2D);

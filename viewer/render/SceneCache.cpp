@@ -43,45 +43,67 @@ bool TSceneCache::Covers(const TNet& net)
     return scheme != 0 && scheme != kSchemeOverlay;
 }
 
-TSceneCache::Key TSceneCache::KeyOf(const TNet& net)
+TSceneCache::ShapeKey TSceneCache::ShapeKeyOf(const TNet& net, double heightDivisor, bool withOutlines)
 {
-    Key key;
-    key.header = SurfaceFields(net.MapHeader);
+    ShapeKey key;
     key.points = net.Points().size();
     key.squares = net.Squares().size();
+    key.heightDivisor = heightDivisor;
+    key.withOutlines = withOutlines;
     std::uint64_t hash = 0xcbf29ce484222325ull;
     for (const auto& p : net.Points())
         hash = Mix(hash, static_cast<std::uint16_t>(p.X) | static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.Y)) << 16 |
                              static_cast<std::uint64_t>(static_cast<std::uint16_t>(p.Height)) << 32);
-    for (const auto& s : net.Squares()) {
+    for (const auto& s : net.Squares())
         hash = Mix(hash, static_cast<std::uint32_t>(s.FirstCorner));
-        hash = Mix(hash, static_cast<std::uint16_t>(s.Terrain) |
-                             static_cast<std::uint64_t>(static_cast<std::uint16_t>(s.MeanHeight)) << 16 |
-                             static_cast<std::uint64_t>(s.NullCorner) << 32);
-    }
     key.grid = hash;
     return key;
 }
 
-bool TSceneCache::Matches(const TNet& net) const { return valid_ && key_ == KeyOf(net); }
+TSceneCache::ColourKey TSceneCache::ColourKeyOf(const TNet& net)
+{
+    ColourKey key;
+    key.header = SurfaceFields(net.MapHeader);
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const auto& s : net.Squares())
+        hash = Mix(hash, static_cast<std::uint16_t>(s.Terrain) |
+                             static_cast<std::uint64_t>(static_cast<std::uint16_t>(s.MeanHeight)) << 16 |
+                             static_cast<std::uint64_t>(s.NullCorner) << 32);
+    key.squares = hash;
+    return key;
+}
 
-void TSceneCache::Reset(const TNet& net, bool outlines)
+TSceneCache::Fit TSceneCache::FitFor(const TNet& net, double heightDivisor, bool withOutlines) const
+{
+    if (!valid_ || !(shape_ == ShapeKeyOf(net, heightDivisor, withOutlines)))
+        return Fit::None;
+    return colour_ == ColourKeyOf(net) ? Fit::Complete : Fit::Shape;
+}
+
+void TSceneCache::Reset(const TNet& net, double heightDivisor, bool withOutlines)
+{
+    DeleteRowLists();
+    shape_ = ShapeKeyOf(net, heightDivisor, withOutlines);
+    colour_ = ColourKeyOf(net);
+    valid_ = true;
+    verticesPerSquare = withOutlines ? 16 : 12;
+    vertices.clear();
+}
+
+void TSceneCache::Recolour(const TNet& net)
+{
+    DeleteRowLists();
+    colour_ = ColourKeyOf(net);
+}
+
+void TSceneCache::DeleteRowLists()
 {
     if (rowLists_ != 0 && glIsList(rowLists_))
         glDeleteLists(rowLists_, listCount_);
     rowLists_ = 0;
     listCount_ = 0;
     passes_ = 0;
-    key_ = KeyOf(net);
-    valid_ = true;
-    withOutlines = outlines;
-    verticesPerSquare = outlines ? 16 : 12;
-    vertices.clear();
 }
-
-}  // namespace tarn
-
-namespace tarn {
 
 bool TSceneCache::PrepareRowLists(int rows, int verticesPerRow)
 {
@@ -99,6 +121,12 @@ bool TSceneCache::PrepareRowLists(int rows, int verticesPerRow)
         glEndList();
     }
     return true;
+}
+
+void TSceneCache::ForgetRowLists()
+{
+    rowLists_ = 0;
+    listCount_ = 0;
 }
 
 }  // namespace tarn

@@ -12,48 +12,66 @@ class TNet;
 
 // The plain surface of a map (four lit triangles per square, and the grid
 // outline when grid lines are on) kept as one interleaved vertex array in
-// north-to-south row order, so that the frames of an animation submit it
-// with a few calls instead of rebuilding every square. It stays valid while
-// the grid and the header fields that colour and shape the surface are
-// unchanged; camera, light, mist and background may change freely.
+// north-to-south row order, so that later passes submit it with a few calls
+// instead of rebuilding every square. Its shape stays valid while the grid,
+// the height divisor and the grid lines are unchanged; its colours while
+// the header fields and square records that colour the surface are
+// unchanged too. Camera, light, mist and background may change freely.
 class TSceneCache {
 public:
     // Whether the cache can stand in for the square walk of this map: the
     // coloured schemes at fractal depth 0.
     static bool Covers(const TNet& net);
 
-    // True when the kept surface was built from the map as it is now.
-    bool Matches(const TNet& net) const;
+    enum class Fit {
+        None,     // to be built anew
+        Shape,    // the shape fits, the colours are to be painted again
+        Complete  // to be drawn as it is
+    };
+    Fit FitFor(const TNet& net, double heightDivisor, bool withOutlines) const;
     // Remembers what the surface about to be recorded is built from. Called
     // during a pass: the row lists of the old surface are deleted from the
     // current context.
-    void Reset(const TNet& net, bool withOutlines);
+    void Reset(const TNet& net, double heightDivisor, bool withOutlines);
+    // The same before the colours alone are painted again.
+    void Recolour(const TNet& net);
 
-    // From the second animation frame over the same surface on, each row of
-    // squares is also kept as a display list, which OpenGL replays faster
-    // than it takes the array again. True when the lists of `rows` rows of
+    // From the second pass over the same surface on, each row of squares is
+    // also kept as a display list, which OpenGL replays faster than it takes
+    // the array again. True when the lists of `rows` rows of
     // `verticesPerRow` vertices are ready in the current context (they are
     // compiled here when they are not); false while the arrays are to be
     // drawn. Lists of an earlier context are left to that context.
     bool PrepareRowLists(int rows, int verticesPerRow);
     unsigned RowList(int row) const { return rowLists_ + static_cast<unsigned>(row); }
+    // Drops the names of the row lists when a new context is current (the
+    // old context keeps its lists until it goes).
+    void ForgetRowLists();
 
     std::vector<TSceneVertex> vertices;
     // Vertices per square: 12 for the triangles, 4 more with an outline.
     int verticesPerSquare = 12;
-    bool withOutlines = false;
 
 private:
-    struct Key {
-        TMapHeader header;
+    struct ShapeKey {
         std::uint64_t grid = 0;
         std::size_t points = 0;
         std::size_t squares = 0;
-        friend bool operator==(const Key&, const Key&) = default;
+        double heightDivisor = 0;
+        bool withOutlines = false;
+        friend bool operator==(const ShapeKey&, const ShapeKey&) = default;
     };
-    static Key KeyOf(const TNet& net);
+    struct ColourKey {
+        TMapHeader header;
+        std::uint64_t squares = 0;
+        friend bool operator==(const ColourKey&, const ColourKey&) = default;
+    };
+    static ShapeKey ShapeKeyOf(const TNet& net, double heightDivisor, bool withOutlines);
+    static ColourKey ColourKeyOf(const TNet& net);
+    void DeleteRowLists();
 
-    Key key_;
+    ShapeKey shape_;
+    ColourKey colour_;
     bool valid_ = false;
     int passes_ = 0;
     unsigned rowLists_ = 0;

@@ -121,7 +121,9 @@ void TViewNet::GatherSquareColours()
     squareTable_->Gather(*this);
 }
 
-TColourRecord TViewNet::BuildColourRecord(int index)
+TColourRecord TViewNet::BuildColourRecord(int index) { return BuildColourRecord(index, true); }
+
+TColourRecord TViewNet::BuildColourRecord(int index, bool withDetail)
 {
     TColourRecord record;
     const TGridSquare* square = GetSquare(index);
@@ -170,13 +172,15 @@ TColourRecord TViewNet::BuildColourRecord(int index)
     record.waterNextToLand = isWater && anyLand;
     ApplyShoreRules(record, neighbourIsWater);
 
-    const double ownRelief = ReliefValue(*square);
+    const double ownRelief = withDetail ? ReliefValue(*square) : 0.0;
     const double ownWater = isWater ? 1.0 : 0.0;
     for (std::size_t node = 0; node < 4; ++node) {
         const auto [a, b, c] = kNodeNeighbours[node];
         record.nodeColour[node] = Mean(record.squareColour, record.neighbourColour[static_cast<std::size_t>(a)],
                                        record.neighbourColour[static_cast<std::size_t>(b)],
                                        record.neighbourColour[static_cast<std::size_t>(c)]);
+        if (!withDetail)
+            continue;
         double relief = ownRelief;
         double water = ownWater;
         for (const int k : {a, b, c}) {
@@ -196,17 +200,18 @@ TColourRecord TViewNet::BuildColourRecord(int index)
 void TViewNet::DrawSquare(int index, int /*column*/, int /*row*/, int /*detailFlag*/, int fractalDepth)
 {
     const auto& h = MapHeader;
-    if (!GetSquare(index))
+    const TGridSquare* square = GetSquare(index);
+    if (!square)
         return;
     const auto corners = SquareCorners(index);
     if (h.DrawingScheme == kSchemeOverlay) {
         DrawOverlaySquare(corners);
     } else if (h.DrawingScheme != 0) {
-        const TColourRecord record = BuildColourRecord(index);
+        const TColourRecord record = BuildColourRecord(index, fractalDepth != 0);
         if (fractalDepth == 0)
             DrawPlainQuad(corners, record.nodeColour, 0, record);
         else
-            DrawDetailedSquare(corners, record, fractalDepth);
+            DrawDetailedSquare(square->FirstCorner, corners, record, fractalDepth);
     }
     if (h.DrawingScheme == 0 || h.GridMode != 2)
         DrawGridOutline(corners);
@@ -216,10 +221,36 @@ void TViewNet::ApplyMaterial(const TTerrainMaterial& material)
 {
     if (appliedMaterial_ && *appliedMaterial_ == material)
         return;
+    sink_->Flush();
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular.data());
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material.emission.data());
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
     appliedMaterial_ = material;
+}
+
+void TViewNet::PaintTriangle(std::array<TSceneVertex, 3>& triangle, const ColourRGBA& first, const ColourRGBA& centre,
+                             const ColourRGBA& last, double water, const TColourRecord& record) const
+{
+    triangle[0].colour = ToFloat(first);
+    triangle[1].colour = ToFloat(centre);
+    triangle[2].colour = ToFloat(last);
+    ApplySlopeEffects(MapHeader, record, triangle[0].normal[1], triangle);
+    ApplyWaterColour(MapHeader, record, water, triangle);
+}
+
+void TViewNet::PaintPlainSquare(const TColourRecord& record, TSceneVertex* vertices, int verticesPerSquare) const
+{
+    const auto& colours = record.nodeColour;
+    const ColourRGBA centreColour = Mean(colours[0], colours[1], colours[2], colours[3]);
+    for (std::size_t k = 0; k < 4; ++k) {
+        std::array<TSceneVertex, 3> triangle{vertices[3 * k], vertices[3 * k + 1], vertices[3 * k + 2]};
+        PaintTriangle(triangle, colours[k], centreColour, colours[(k + 1) % 4], 0, record);
+        for (std::size_t j = 0; j < 3; ++j)
+            vertices[3 * k + j].colour = triangle[j].colour;
+    }
+    const auto grid = ToFloat(ToRGBA(MapHeader.GridColour));
+    for (int k = 12; k < verticesPerSquare; ++k)
+        vertices[k].colour = grid;
 }
 
 void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std::array<ColourRGBA, 4>& colours,
@@ -240,13 +271,11 @@ void TViewNet::DrawPlainQuad(const std::array<TMapPoint, 4>& corners, const std:
         const auto& a = positions[k];
         const auto& c = positions[next];
         const auto normal = ToFloat(TriangleNormal(a, centrePosition, c));
-        std::array<TSceneVertex, 3> triangle{
-            TSceneVertex{ToFloat(colours[k]), normal, ToFloat(a)},
-            TSceneVertex{ToFloat(centreColour), normal, ToFloat(centrePosition)},
-            TSceneVertex{ToFloat(colours[next]), normal, ToFloat(c)}};
-        ApplySlopeEffects(MapHeader, record, normal[1], triangle);
-        ApplyWaterColour(MapHeader, record, water, triangle);
-        if (sink_ == immediateSink_.get())
+        std::array<TSceneVertex, 3> triangle{TSceneVertex{{}, normal, ToFloat(a)},
+                                             TSceneVertex{{}, normal, ToFloat(centrePosition)},
+                                             TSceneVertex{{}, normal, ToFloat(c)}};
+        PaintTriangle(triangle, colours[k], centreColour, colours[next], water, record);
+        if (sink_->DrawsNow())
             ApplyMaterial(material_);
         sink_->Triangle(triangle);
         lastNormal_ = normal;
@@ -286,8 +315,9 @@ void TViewNet::DrawOverlaySquare(const std::array<TMapPoint, 4>& corners)
 
 void TViewNet::DrawGridOutline(const std::array<TMapPoint, 4>& corners)
 {
-    const bool immediate = sink_ == immediateSink_.get();
+    const bool immediate = sink_->DrawsNow();
     if (immediate) {
+        sink_->Flush();
         glPushAttrib(GL_TEXTURE_BIT | GL_LIGHTING_BIT);
         glDisable(GL_TEXTURE_1D);
         glDisable(GL_TEXTURE_2D);

@@ -1,6 +1,7 @@
 // Surface detail: the lowered base layer, the size test on screen, and the
 // recursive 3 x 3 subdivision of visible squares with noise relief and waves.
-#include "analysis/noise/Noise.h"
+#include "viewer/render/ReliefNoise.h"
+#include "viewer/render/ScreenProjection.h"
 #include "viewer/render/SurfaceEffects.h"
 #include "viewer/render/ViewNet.h"
 
@@ -14,9 +15,9 @@ namespace tarn {
 
 namespace {
 
-constexpr int kFeedbackSize = 64;
+// Squares are tested for their size on screen in a view this much wider,
+// so that those just outside the picture get their detail too.
 constexpr double kExtraAngle = 15;
-constexpr double kSizeFactor = 1.415;
 
 TMapPoint Mid(const TMapPoint& a, const TMapPoint& b)
 {
@@ -51,6 +52,14 @@ ColourRGBA Bilinear(const std::array<double, 4>& w, const std::array<ColourRGBA,
     };
     return {channel(&ColourRGBA::red), channel(&ColourRGBA::green), channel(&ColourRGBA::blue),
             channel(&ColourRGBA::alpha)};
+}
+
+// The 3 x 3 lattice of a quad, row by row from the north-west corner.
+std::array<TMapPoint, 9> Lattice(const std::array<TMapPoint, 4>& quad)
+{
+    return {quad[0],        Mid(quad[0], quad[1]), quad[1],
+            Mid(quad[0], quad[3]), Mid(Mid(quad[0], quad[2]), Mid(quad[1], quad[3])), Mid(quad[1], quad[2]),
+            quad[3],        Mid(quad[3], quad[2]), quad[2]};
 }
 
 }  // namespace
@@ -97,51 +106,26 @@ void TViewNet::DrawBaseQuad(const std::array<TMapPoint, 4>& corners, const TColo
     DrawPlainQuad(lowered, colours, 0, record);
 }
 
-double TViewNet::ScreenSize(const std::array<TMapPoint, 4>& corners)
+void TViewNet::CaptureScreenProjection()
 {
-    std::array<GLfloat, kFeedbackSize> buffer{};
-    glFeedbackBuffer(kFeedbackSize, GL_2D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
+    TScreenProjection::Matrix modelView{};
+    TScreenProjection::Matrix widened{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
     SetProjection(true, viewWidth_, kExtraAngle, viewHeight_);
-    static constexpr int kTriangles[4][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 3}, {1, 3, 2}};
-    glBegin(GL_TRIANGLES);
-    for (const auto& triangle : kTriangles)
-        for (const int k : triangle) {
-            const auto p = ScenePosition(corners[static_cast<std::size_t>(k)]);
-            glVertex3d(p[0], p[1], p[2]);
-        }
-    glEnd();
-    const GLint written = glRenderMode(GL_RENDER);
+    glGetDoublev(GL_PROJECTION_MATRIX, widened.data());
     SetProjection(true, viewWidth_, 0, viewHeight_);
-
-    // An overflowing buffer reports a negative count and holds what fitted.
-    const int count = written < 0 ? kFeedbackSize : std::min<int>(written, kFeedbackSize);
-    bool visible = false;
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
-    bool first = true;
-    for (int i = 0; i < count;) {
-        if (buffer[static_cast<std::size_t>(i)] != GL_POLYGON_TOKEN || i + 1 >= count)
-            break;
-        const int vertices = static_cast<int>(buffer[static_cast<std::size_t>(i + 1)]);
-        i += 2;
-        for (int v = 0; v < vertices && i + 1 < count; ++v, i += 2) {
-            const double x = buffer[static_cast<std::size_t>(i)];
-            const double y = buffer[static_cast<std::size_t>(i + 1)];
-            if (x >= 0 && x <= viewWidth_ && y >= 0 && y <= viewHeight_)
-                visible = true;
-            minX = first ? x : std::min(minX, x);
-            maxX = first ? x : std::max(maxX, x);
-            minY = first ? y : std::min(minY, y);
-            maxY = first ? y : std::max(maxY, y);
-            first = false;
-        }
-    }
-    if (!visible)
-        return 0;
-    return kSizeFactor * std::max(maxX - minX, maxY - minY);
+    screen_->Set(modelView, widened, viewWidth_, viewHeight_);
 }
 
-void TViewNet::DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const TColourRecord& record,
+double TViewNet::ScreenSize(const std::array<TMapPoint, 4>& corners) const
+{
+    std::array<TScreenProjection::Point, 4> points;
+    for (std::size_t k = 0; k < 4; ++k)
+        points[k] = ScenePosition(corners[k]);
+    return screen_->QuadSize(points);
+}
+
+void TViewNet::DrawDetailedSquare(int firstCorner, const std::array<TMapPoint, 4>& corners, const TColourRecord& record,
                                   int fractalDepth)
 {
     DrawBaseQuad(corners, record);
@@ -150,7 +134,13 @@ void TViewNet::DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const
         return;
     const int depth = DetailLevel(size, fractalDepth);
     SetTerrainMaterial(record.terrain);
-    DrawDetailedQuad(corners, depth, record, corners);
+    // Undivided squares (most of a distant view) share their lattice points
+    // with their neighbours.
+    std::array<double, 9> noise{};
+    if (depth == 0)
+        noise = squareNoise_->AtLattice(MapHeader, firstCorner, MapHeader.Columns, Lattice(corners));
+    const std::array<double, 9>* knownNoise = depth == 0 ? &noise : nullptr;
+    DrawDetailedQuad(corners, depth, record, corners, knownNoise);
     if (!record.waterNextToLand)
         return;
     // A water surface with full waves over the shore colours.
@@ -158,17 +148,19 @@ void TViewNet::DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const
     water.nodeColour.fill(ToRGBA(MapHeader.TerrainColours[kWaterTerrain]));
     water.nodeRelief.fill(MapHeader.FractValues[kWaterTerrain]);
     water.waterNextToLand = false;
-    DrawDetailedQuad(corners, depth, water, corners);
+    DrawDetailedQuad(corners, depth, water, corners, knownNoise);
 }
 
 void TViewNet::DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
                                 const std::array<TMapPoint, 4>& square)
 {
-    // The 3 x 3 lattice, row by row from the north-west corner.
-    std::array<TMapPoint, 9> lattice{quad[0],        Mid(quad[0], quad[1]), quad[1],
-                                     Mid(quad[0], quad[3]), TMapPoint{},           Mid(quad[1], quad[2]),
-                                     quad[3],        Mid(quad[3], quad[2]), quad[2]};
-    lattice[4] = Mid(Mid(quad[0], quad[2]), Mid(quad[1], quad[3]));
+    DrawDetailedQuad(quad, depth, record, square, nullptr);
+}
+
+void TViewNet::DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
+                                const std::array<TMapPoint, 4>& square, const std::array<double, 9>* knownNoise)
+{
+    std::array<TMapPoint, 9> lattice = Lattice(quad);
     static constexpr int kSubQuads[4][4] = {{0, 1, 4, 3}, {1, 2, 5, 4}, {3, 4, 7, 6}, {4, 5, 8, 7}};
     const auto subQuad = [&](const int (&k)[4]) {
         return std::array<TMapPoint, 4>{lattice[static_cast<std::size_t>(k[0])], lattice[static_cast<std::size_t>(k[1])],
@@ -183,7 +175,8 @@ void TViewNet::DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth,
     std::array<ColourRGBA, 9> colours{};
     for (std::size_t i = 0; i < 9; ++i) {
         colours[i] = Bilinear(BilinearWeights(lattice[i].x, lattice[i].y, square), record.nodeColour);
-        lattice[i].height += Displacement(lattice[i].x, lattice[i].y, record, square, water[i]);
+        const double noise = knownNoise ? (*knownNoise)[i] : ReliefNoiseSum(MapHeader, lattice[i].x, lattice[i].y);
+        lattice[i].height += DisplacementBy(noise, lattice[i].x, lattice[i].y, record, square, water[i]);
     }
     for (const auto& k : kSubQuads) {
         const std::array<ColourRGBA, 4> cornerColours{colours[static_cast<std::size_t>(k[0])], colours[static_cast<std::size_t>(k[1])],
@@ -197,14 +190,16 @@ void TViewNet::DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth,
 double TViewNet::Displacement(double x, double y, const TColourRecord& record, const std::array<TMapPoint, 4>& square,
                               double& water) const
 {
+    return DisplacementBy(ReliefNoiseSum(MapHeader, x, y), x, y, record, square, water);
+}
+
+double TViewNet::DisplacementBy(double noise, double x, double y, const TColourRecord& record,
+                                const std::array<TMapPoint, 4>& square, double& water) const
+{
     const auto& h = MapHeader;
-    const double u = x / (h.Columns != 0 ? h.Columns : 1);
-    const double v = y / (h.Rows != 0 ? h.Rows : 1);
-    const double a = Noise(u, v, h.PlaneSeeds[0], h.PlaneSeeds[3]);
-    const double b = Noise(u, v, h.PlaneSeeds[2], h.PlaneSeeds[5]);
     const auto weights = BilinearWeights(x, y, square);
     const double relief = Bilinear(weights, record.nodeRelief);
-    double displacement = (a + b) * relief - relief * 0.5;
+    double displacement = noise * relief - relief * 0.5;
     water = 0;
     if (record.terrain == kWaterTerrain) {
         water = record.waterNextToLand ? Bilinear(weights, record.nodeWater) : 1.0;

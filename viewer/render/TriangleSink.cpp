@@ -4,6 +4,22 @@
 
 namespace tarn {
 
+namespace {
+
+// The three vertices, each with the normal of the first.
+void AppendTriangle(std::vector<TSceneVertex>& target, const std::array<TSceneVertex, 3>& vertices)
+{
+    const std::size_t at = target.size();
+    target.resize(at + 3);
+    for (std::size_t k = 0; k < 3; ++k) {
+        target[at + k].colour = vertices[k].colour;
+        target[at + k].normal = vertices[0].normal;
+        target[at + k].position = vertices[k].position;
+    }
+}
+
+}  // namespace
+
 void TImmediateSink::Triangle(const std::array<TSceneVertex, 3>& vertices)
 {
     glBegin(GL_TRIANGLES);
@@ -29,10 +45,7 @@ void TRecordingSink::Triangle(const std::array<TSceneVertex, 3>& vertices)
 {
     // Every vertex carries the group's normal, as the immediate path leaves
     // it current for all three.
-    for (auto vertex : vertices) {
-        vertex.normal = vertices[0].normal;
-        target_.push_back(vertex);
-    }
+    AppendTriangle(target_, vertices);
 }
 
 void TRecordingSink::Outline(const std::array<TSceneVertex, 4>& vertices)
@@ -42,6 +55,55 @@ void TRecordingSink::Outline(const std::array<TSceneVertex, 4>& vertices)
         vertex.colour = vertices[0].colour;
         target_.push_back(vertex);
     }
+}
+
+TBatchSink::TBatchSink(TPipelineFlusher& flusher) : flusher_(flusher) { batch_.reserve(kBatchVertices); }
+
+TBatchSink::~TBatchSink() = default;
+
+void TBatchSink::Triangle(const std::array<TSceneVertex, 3>& vertices)
+{
+    AppendTriangle(batch_, vertices);
+    if (batch_.size() >= kBatchVertices)
+        Flush();
+}
+
+void TBatchSink::Outline(const std::array<TSceneVertex, 4>& vertices)
+{
+    Flush();
+    immediate_.Outline(vertices);
+}
+
+void TBatchSink::Flush()
+{
+    if (batch_.empty())
+        return;
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glInterleavedArrays(GL_C4F_N3F_V3F, 0, batch_.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
+    glPopClientAttrib();
+    flusher_.Drawn(static_cast<long long>(batch_.size() / 3));
+    batch_.clear();
+}
+
+void TPipelineFlusher::Drawn(long long triangles)
+{
+    sinceFlush_ += triangles;
+    if (sinceFlush_ >= kTrianglesPerFlush)
+        Flush();
+}
+
+void TPipelineFlusher::DrawnUncounted()
+{
+    if (std::chrono::steady_clock::now() - lastFlush_ >= kInterval)
+        Flush();
+}
+
+void TPipelineFlusher::Flush()
+{
+    glFlush();
+    sinceFlush_ = 0;
+    lastFlush_ = std::chrono::steady_clock::now();
 }
 
 }  // namespace tarn

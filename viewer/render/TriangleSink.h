@@ -2,6 +2,7 @@
 
 #include "viewer/render/SceneTypes.h"
 
+#include <chrono>
 #include <vector>
 
 namespace tarn {
@@ -15,6 +16,43 @@ public:
     virtual void Triangle(const std::array<TSceneVertex, 3>& vertices) = 0;
     // The closing outline of a square (grid line), drawn as a line loop.
     virtual void Outline(const std::array<TSceneVertex, 4>& vertices) = 0;
+    // Sends to OpenGL whatever is held back, so that GL state set next (a
+    // material, an actor) applies only to what follows.
+    virtual void Flush() {}
+    // False for a sink that keeps the triangles for later passes instead of
+    // drawing them now.
+    virtual bool DrawsNow() const { return true; }
+};
+
+// Flushes the pipeline every so many triangles drawn. The renderer queues
+// the triangles of a pass until it is flushed, and that queue would grow
+// with the triangles of the pass (gigabytes for a detailed picture); each
+// flush costs a little time, so it comes only every half million triangles.
+// What is drawn uncounted (actors) flushes by time instead.
+class TPipelineFlusher {
+public:
+    void Drawn(long long triangles);
+    void DrawnUncounted();
+
+private:
+    void Flush();
+    static constexpr long long kTrianglesPerFlush = 500000;
+    static constexpr std::chrono::milliseconds kInterval{40};
+    long long sinceFlush_ = 0;
+    std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
+};
+
+// Puts a sink in place for one walk and the previous one back after it.
+class TSinkScope {
+public:
+    TSinkScope(ITriangleSink*& slot, ITriangleSink& sink) : slot_(slot), previous_(slot) { slot_ = &sink; }
+    ~TSinkScope() { slot_ = previous_; }
+    TSinkScope(const TSinkScope&) = delete;
+    TSinkScope& operator=(const TSinkScope&) = delete;
+
+private:
+    ITriangleSink*& slot_;
+    ITriangleSink* previous_;
 };
 
 // Sends each triangle as one GL_TRIANGLES group: normal, then colour and
@@ -31,9 +69,31 @@ public:
     explicit TRecordingSink(std::vector<TSceneVertex>& target) : target_(target) {}
     void Triangle(const std::array<TSceneVertex, 3>& vertices) override;
     void Outline(const std::array<TSceneVertex, 4>& vertices) override;
+    bool DrawsNow() const override { return false; }
 
 private:
     std::vector<TSceneVertex>& target_;
+};
+
+// Gathers triangles into an interleaved array and draws them with one call
+// per batch, the same picture as sending them one by one. Outlines are
+// drawn at once, after the triangles before them.
+class TBatchSink final : public ITriangleSink {
+public:
+    explicit TBatchSink(TPipelineFlusher& flusher);
+    ~TBatchSink() override;
+    TBatchSink(const TBatchSink&) = delete;
+    TBatchSink& operator=(const TBatchSink&) = delete;
+
+    void Triangle(const std::array<TSceneVertex, 3>& vertices) override;
+    void Outline(const std::array<TSceneVertex, 4>& vertices) override;
+    void Flush() override;
+
+private:
+    static constexpr std::size_t kBatchVertices = 3 * 4096;
+    std::vector<TSceneVertex> batch_;
+    TPipelineFlusher& flusher_;
+    TImmediateSink immediate_;
 };
 
 }  // namespace tarn

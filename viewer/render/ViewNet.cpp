@@ -3,7 +3,9 @@
 #include "model/SettingsStore.h"
 #include "viewer/render/Actor.h"
 #include "viewer/render/ActorRandom.h"
+#include "viewer/render/ReliefNoise.h"
 #include "viewer/render/SceneCache.h"
+#include "viewer/render/ScreenProjection.h"
 #include "viewer/render/SquareTable.h"
 #include "viewer/render/TriangleSink.h"
 
@@ -65,6 +67,14 @@ private:
     std::chrono::steady_clock::time_point nextPump_{};
 };
 
+// Only plain files are read as pictures; a missing name, a folder or a
+// device is skipped like a missing file.
+bool IsFile(const std::string& name)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(name, error);
+}
+
 double SinDeg(double degrees) { return std::sin(degrees * std::numbers::pi / 180); }
 double CosDeg(double degrees) { return std::cos(degrees * std::numbers::pi / 180); }
 
@@ -85,7 +95,9 @@ std::array<float, 4> Scaled(const ColourRGBA& c, double factor)
 TViewNet::TViewNet()
     : random_(std::make_unique<TActorRandom>()),
       immediateSink_(std::make_unique<TImmediateSink>()),
-      sink_(immediateSink_.get())
+      sink_(immediateSink_.get()),
+      screen_(std::make_unique<TScreenProjection>()),
+      squareNoise_(std::make_unique<TSquareNoise>())
 {
     // Slot 23's actor is made when a file is first loaded for it.
     for (int slot = 0; slot < kTerrainSlots - 1; ++slot)
@@ -136,6 +148,12 @@ std::array<double, 3> TViewNet::ScenePosition(const TMapPoint& point) const
 
 void TViewNet::InitContext()
 {
+    // Textures and row lists belong to the context they were made in; a
+    // new context starts without them.
+    overlayTexture_ = 0;
+    skyTexture_ = 0;
+    if (cache_)
+        cache_->ForgetRowLists();
     SetDepthTest(true);
     SetCulling(true);
     SetLightColour(0, {0.1f, 0.1f, 0.1f, 1});
@@ -178,6 +196,7 @@ void TViewNet::SetStep(IProgress* progress, std::string_view step)
 bool TViewNet::DrawScene(int detailFlag, int fractalDepth, IProgress* progress)
 {
     AbortLoad = false;
+    missingSkyPicture_ = false;
     operationCaption_ = frameCount_ != 0 ? "Creating Animation (" + std::to_string(frameCount_ + 1) + " Frames)"
                                          : "Drawing Landscape View";
     SetStep(progress, "Initialization");
@@ -187,6 +206,7 @@ bool TViewNet::DrawScene(int detailFlag, int fractalDepth, IProgress* progress)
     const auto eye = [](double value) { return static_cast<float>(value / 100.0); };
     gluLookAt(eye(h.CameraPos[0]), eye(h.CameraPos[2]), eye(-h.CameraPos[1]), eye(h.TargetPos[0]),
               eye(h.TargetPos[2]), eye(-h.TargetPos[1]), 0, 1, 0);
+    CaptureScreenProjection();
     waveSourceX_ = CosDeg(h.WaveDirection) * 5000;
     waveSourceY_ = SinDeg(h.WaveDirection) * 5000;
     SetUpMist();
@@ -269,6 +289,10 @@ void TViewNet::DrawSkyAndGroundCones(IProgress* progress)
         glEnd();
     };
     SetStep(progress, "Drawing sky");
+    // The textured sky of the previous frame leaves texturing on; the cones
+    // are plain colour in every frame, as in the first.
+    glDisable(GL_TEXTURE_1D);
+    glDisable(GL_TEXTURE_2D);
     glEnable(GL_COLOR_MATERIAL);
     SetCulling(false);
     // The cones are lit like everything else; without a normal of their own
@@ -298,9 +322,9 @@ void TViewNet::SetUpSurfaceMaterial(IProgress* progress)
         return;
     }
     SetStep(progress, "Loading Overlay");
-    const std::string overlay = h.OverlayFile.text();
-    if (frameNumber_ == 0 && !overlay.empty() && OverlayReload && std::filesystem::exists(overlay)) {
-        if (overlayTexture_ == 0)
+    const std::string overlay = OverlayPicture.empty() ? h.OverlayFile.text() : OverlayPicture;
+    if (!overlay.empty() && NeedsTexture(overlayTexture_, OverlayReload) && IsFile(overlay)) {
+        if (!HasTexture(overlayTexture_))
             glGenTextures(1, &overlayTexture_);
         if (LoadTexture(overlay, overlayTexture_, true, h.PlotOverlayObjects == 1, false))
             OverlayReload = false;
@@ -320,12 +344,20 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
 {
     const auto& h = MapHeader;
     const std::string skyFile = Settings ? Settings->ReadText(kViewerSettingsKey, "Drawing", "SkyFile").value_or("") : "";
-    if (frameNumber_ == 0 && !skyFile.empty() && SkyReload && std::filesystem::exists(skyFile)) {
+    if (!skyFile.empty() && NeedsTexture(skyTexture_, SkyReload) && IsFile(skyFile)) {
         SetStep(progress, "Loading sky texture");
-        if (skyTexture_ == 0)
+        if (!HasTexture(skyTexture_))
             glGenTextures(1, &skyTexture_);
         if (LoadTexture(skyFile, skyTexture_, false, false, true))
             SkyReload = false;
+        else
+            skyTexture_ = 0;
+    }
+    // Without a picture the strip would be a white ceiling over the scene:
+    // the sky stays as the cones drew it.
+    if (skyFile.empty() || !HasTexture(skyTexture_)) {
+        missingSkyPicture_ = true;
+        return;
     }
     const auto hs = static_cast<float>(h.MaxHeight / HeightDivisor() + 1.0);
     glDisable(GL_TEXTURE_1D);
@@ -355,6 +387,15 @@ void TViewNet::DrawTexturedSky(IProgress* progress)
     glFlush();
 }
 
+bool TViewNet::HasTexture(unsigned texture) { return texture != 0 && glIsTexture(texture); }
+
+bool TViewNet::NeedsTexture(unsigned texture, bool reload) const
+{
+    // Textures are read again on the first frame only; any frame that finds
+    // none in its context (a fresh one) builds its own.
+    return !HasTexture(texture) || (reload && frameNumber_ == 0);
+}
+
 bool TViewNet::RowsFromNorth() const
 {
     return -MapHeader.CameraPos[1] / 100.0 > -MapHeader.TargetPos[1] / 100.0;
@@ -372,7 +413,14 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
         return WalkCached(progress);
     if (h.DrawingScheme != 0 && h.DrawingScheme != kSchemeOverlay)
         GatherSquareColours();
+    if (fractalDepth > 0)
+        squareNoise_->Prepare(*this);
 
+    // The reference walk sends every triangle on its own; otherwise they go
+    // in batches.
+    TPipelineFlusher flusher;
+    TBatchSink batch(flusher);
+    const TSinkScope scope(sink_, UseSceneCache ? static_cast<ITriangleSink&>(batch) : *immediateSink_);
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
     const bool fromNorth = RowsFromNorth();
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
@@ -382,14 +430,17 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
             const int index = row * squareColumns + column + 1;
             pass.Advance(1);
             DrawSquare(index, column, row, detailFlag, fractalDepth);
-            if (h.DrawAllActors)
+            if (h.DrawAllActors) {
                 PlaceActor(index, column, row);
+                flusher.DrawnUncounted();
+            }
             if (!pass.Pump())
                 AbortLoad = true;
             if (AbortLoad)
                 break;
         }
     }
+    batch.Flush();
     return !AbortLoad;
 }
 
@@ -404,7 +455,11 @@ TSceneCache& TViewNet::Cache()
     return *cache_;
 }
 
-void TViewNet::ReleaseSceneCache() { cache_.reset(); }
+void TViewNet::ReleaseSceneCache()
+{
+    cache_.reset();
+    squareNoise_ = std::make_unique<TSquareNoise>();
+}
 
 bool TViewNet::WalkCached(IProgress* progress)
 {
@@ -413,17 +468,32 @@ bool TViewNet::WalkCached(IProgress* progress)
     const int squareRows = h.Rows - 1;
     TSceneCache& cache = Cache();
     const bool outlines = h.GridMode != 2;
-    if (!cache.Matches(*this) || cache.withOutlines != outlines) {
+    const int squares = squareColumns * squareRows;
+    switch (cache.FitFor(*this, HeightDivisor(), outlines)) {
+    case TSceneCache::Fit::None: {
         // Record the surface once, north to south, exactly as the square
         // walk would send it.
-        cache.Reset(*this, outlines);
-        cache.vertices.reserve(static_cast<std::size_t>(squareColumns) * squareRows * cache.verticesPerSquare);
+        cache.Reset(*this, HeightDivisor(), outlines);
+        cache.vertices.reserve(static_cast<std::size_t>(squares) * cache.verticesPerSquare);
         TRecordingSink recorder(cache.vertices);
-        sink_ = &recorder;
+        const TSinkScope scope(sink_, recorder);
         GatherSquareColours();
-        for (int index = 1; index <= squareColumns * squareRows; ++index)
+        for (int index = 1; index <= squares; ++index)
             DrawSquare(index, 0, 0, 0, 0);
-        sink_ = immediateSink_.get();
+        break;
+    }
+    case TSceneCache::Fit::Shape:
+        // A scheme, a gradient or terrain colours changed: the same squares
+        // in new colours.
+        cache.Recolour(*this);
+        GatherSquareColours();
+        for (int index = 1; index <= squares; ++index)
+            PaintPlainSquare(BuildColourRecord(index, false),
+                             cache.vertices.data() + static_cast<std::size_t>(index - 1) * cache.verticesPerSquare,
+                             cache.verticesPerSquare);
+        break;
+    case TSceneCache::Fit::Complete:
+        break;
     }
 
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
@@ -438,10 +508,10 @@ bool TViewNet::WalkCached(IProgress* progress)
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
     const bool fromNorth = RowsFromNorth();
-    // Display lists cost a pass's time to compile and pay back over the
-    // frames of an animation, not in still pictures.
-    const bool rowLists =
-        !squareBySquare && frameCount_ != 0 && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
+    // From the second pass over the same surface on (a redraw, an
+    // animation frame) the rows come from display lists.
+    const bool rowLists = !squareBySquare && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
+    TPipelineFlusher flusher;
     for (int step = 0; step < squareRows && !AbortLoad; ++step) {
         const int row = fromNorth ? step : squareRows - 1 - step;
         const int rowStart = row * squareColumns * perSquare;
@@ -451,6 +521,7 @@ bool TViewNet::WalkCached(IProgress* progress)
                 glCallList(cache.RowList(row));
             else
                 glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
+            flusher.Drawn(4LL * squareColumns);
             pass.Advance(squareColumns);
             if (!pass.Pump())
                 AbortLoad = true;
@@ -462,11 +533,14 @@ bool TViewNet::WalkCached(IProgress* progress)
             if (outlines)
                 glDrawArrays(GL_LINE_LOOP, first + 12, 4);
             pass.Advance(1);
-            if (h.DrawAllActors)
+            if (h.DrawAllActors) {
                 PlaceActor(row * squareColumns + column + 1, column, row);
+                flusher.DrawnUncounted();
+            }
             if (!pass.Pump())
                 AbortLoad = true;
         }
+        flusher.Drawn(4LL * squareColumns);
     }
     glPopClientAttrib();
     return !AbortLoad;

@@ -17,6 +17,8 @@ class ITriangleSink;
 class TActor;
 class TActorRandom;
 class TSceneCache;
+class TScreenProjection;
+class TSquareNoise;
 class TSquareTable;
 
 // The viewer's map: a TNet that draws itself as a lit, coloured landscape
@@ -55,7 +57,9 @@ public:
     std::array<double, 3> ScenePosition(const TMapPoint& point) const;
 
     // What the viewer's GL panel sets once per new context: depth test and
-    // face culling on, light 0 ambient 0.1, diffuse 0.9, specular 0.
+    // face culling on, light 0 ambient 0.1, diffuse 0.9, specular 0. The
+    // textures and lists of the previous context are forgotten, and the
+    // next pass builds them in this one.
     void InitContext();
 
     // GL state helpers. which: 0 ambient, 1 diffuse, 2 specular.
@@ -87,9 +91,10 @@ public:
     void DrawBaseQuad(const std::array<TMapPoint, 4>& corners, const TColourRecord& record);
     void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
                           const std::array<TMapPoint, 4>& square);
-    // The square's size on screen in pixels (through feedback mode, with the
-    // view widened by 15 degrees); 0 when no corner is on screen.
-    double ScreenSize(const std::array<TMapPoint, 4>& corners);
+    // The square's size on screen in pixels, as feedback mode would measure
+    // it with the view widened by 15 degrees, for the camera of the last
+    // pass; 0 when nothing of it is on screen.
+    double ScreenSize(const std::array<TMapPoint, 4>& corners) const;
     // The subdivision depth for a size on screen: below 5 pixels 0, each
     // doubling one more, at most 6 and at most fractalDepth.
     static int DetailLevel(double size, int fractalDepth);
@@ -108,40 +113,75 @@ public:
     // Actors, one per terrain slot (slot 23's made on its first load).
     TActor* Actor(int slot) const;
     // Loads the actor file of every slot as the parameters dialog does on
-    // OK; returns the warnings ("E0024 ...") it would show.
+    // OK. Returns what to show the user, one message a line, each starting
+    // with the file it is about: the messages of every file read, and
+    // "E0024 ..." for every slot whose file could not be read.
     std::vector<std::string> LoadActors();
+    // The slots that name an actor file that could not be read (after
+    // LoadActors): nothing stands on their squares.
+    std::vector<int> UnreadableActorSlots() const;
 
-    // Where actor files are read from (at most 80 characters kept).
+    // Where actor files are read from.
     std::string ActorDirectory;
+    // When not empty, where the overlay picture is read from instead of the
+    // map's OverlayFile (which holds at most 80 characters). Set
+    // OverlayReload when it changes.
+    std::string OverlayPicture;
     // The user's settings ("Drawing"/"SkyFile"); none means no sky file.
     const ISettingsStore* Settings = nullptr;
     // Set when the overlay or sky picture must be read again (a new map, a
-    // new context, a new file); the first frame that draws it clears it.
+    // new file); the first frame that draws it clears it. A context without
+    // the texture builds it on any frame.
     bool OverlayReload = true;
     bool SkyReload = true;
     // Passes at fractal depth 0 keep the surface as a vertex array between
-    // frames; switching it off sends every square anew (same picture).
+    // frames, and deeper ones send their triangles in batches. Switching it
+    // off sends every triangle on its own in immediate mode, the reference
+    // the faster ways are checked against (same picture).
     bool UseSceneCache = true;
 
-    // Drops the per-map geometry kept between passes. Passes notice changes
-    // of the map and of the header themselves; this is for callers that
-    // want the memory back.
+    // Drops the per-map geometry and relief noise kept between passes.
+    // Passes notice changes of the map and of the header themselves; this is
+    // for callers that want the memory back.
     void ReleaseSceneCache();
+
+    // Whether the last pass asked for a textured sky and had no picture for
+    // it (none named, missing or unreadable): the plain sky was drawn.
+    bool MissingSkyPicture() const { return missingSkyPicture_; }
 
 private:
     void SetUpFrame();
+    void CaptureScreenProjection();
     void SetUpMist();
     void DrawSkyAndGroundCones(IProgress* progress);
     void DrawTexturedSky(IProgress* progress);
     void SetUpSurfaceMaterial(IProgress* progress);
     bool WalkSquares(int detailFlag, int fractalDepth, IProgress* progress);
     bool WalkCached(IProgress* progress);
-    void DrawDetailedSquare(const std::array<TMapPoint, 4>& corners, const TColourRecord& record, int fractalDepth);
+    void DrawDetailedSquare(int firstCorner, const std::array<TMapPoint, 4>& corners, const TColourRecord& record,
+                            int fractalDepth);
+    void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
+                          const std::array<TMapPoint, 4>& square, const std::array<double, 9>* knownNoise);
     void DrawGridOutline(const std::array<TMapPoint, 4>& corners);
+    // Displacement with the relief noise at the point already known.
+    double DisplacementBy(double noise, double x, double y, const TColourRecord& record,
+                          const std::array<TMapPoint, 4>& square, double& water) const;
+    // The record without the relief and water values when they are not
+    // needed (no surface detail).
+    TColourRecord BuildColourRecord(int index, bool withDetail);
+    // The colours of one triangle of a plain quad (corner, centre, corner),
+    // with the slope and water effects for its normal.
+    void PaintTriangle(std::array<TSceneVertex, 3>& triangle, const ColourRGBA& first, const ColourRGBA& centre,
+                       const ColourRGBA& last, double water, const TColourRecord& record) const;
+    // Paints the kept vertices of one square (its four triangles, then its
+    // outline) in the colours of its record, leaving their shape alone.
+    void PaintPlainSquare(const TColourRecord& record, TSceneVertex* vertices, int verticesPerSquare) const;
     void ApplyMaterial(const TTerrainMaterial& material);
     void SetTerrainMaterial(int terrain);
     double ReliefValue(const TGridSquare& square) const;
     void ApplyShoreRules(TColourRecord& record, const std::array<bool, 8>& neighbourIsWater) const;
+    static bool HasTexture(unsigned texture);
+    bool NeedsTexture(unsigned texture, bool reload) const;
     bool RowsFromNorth() const;
     void SetStep(IProgress* progress, std::string_view step);
     double HeightUnit() const;
@@ -157,6 +197,7 @@ private:
     // Texture objects of the overlay picture and the sky (0 until built).
     unsigned overlayTexture_ = 0;
     unsigned skyTexture_ = 0;
+    bool missingSkyPicture_ = false;
     TTerrainMaterial material_;
     // The material GL holds now, to skip setting it again per triangle.
     std::optional<TTerrainMaterial> appliedMaterial_;
@@ -166,6 +207,8 @@ private:
     ITriangleSink* sink_ = nullptr;
     std::unique_ptr<TSceneCache> cache_;
     std::unique_ptr<TSquareTable> squareTable_;
+    std::unique_ptr<TScreenProjection> screen_;
+    std::unique_ptr<TSquareNoise> squareNoise_;
     // The Vista index the last colour record ended with.
     int lastVistaIndex_ = 0;
     // The triangle normal last sent, which grid lines are lit with.

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "tests/common/TempPath.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <vector>
 
 namespace tarn::test {
@@ -15,9 +16,7 @@ protected:
 
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path() /
-                 ("tarn-io-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = UniqueTempPath("tarn-io");
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }

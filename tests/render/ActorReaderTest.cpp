@@ -1,6 +1,7 @@
 // Reading actor files: declarations, primitives, their quirks and messages.
 #include "viewer/render/Actor.h"
 #include "viewer/render/LineScanner.h"
+#include "tests/common/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +157,7 @@ TEST(ActorReader, FilesThatCannotBeReadOrAFilledActorAreRefused)
 
 TEST(ActorReader, AFolderIsNoActorFile)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "actor-reader-test.pov";
+    const auto folder = test::UniqueTempPath("actor-reader-test", ".pov");
     std::filesystem::create_directories(folder);
     TActor actor;
     EXPECT_FALSE(actor.LoadFromFile(folder));
@@ -185,7 +186,7 @@ TEST(ActorReader, AFileHoldsAtMostAThousandPrimitives)
     EXPECT_EQ(crowded.Messages()[0].substr(0, 5), "E0095");
 
     // A file too long to be an actor is refused before it is read.
-    const auto file = std::filesystem::temp_directory_path() / "actor-reader-large.pov";
+    const auto file = test::UniqueTempPath("actor-reader-large", ".pov");
     std::ofstream(file) << std::string(TActor::kMaxFileBytes + 1, ' ');
     TActor large;
     EXPECT_FALSE(large.LoadFromFile(file));

@@ -1,5 +1,6 @@
 // Actors standing on the map: which squares carry them and how they show.
 #include "RenderFixture.h"
+#include "tests/common/TempPath.h"
 
 #include "viewer/render/Actor.h"
 
@@ -17,7 +18,7 @@ class ActorScene : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path() / "render-actor-test";
+        folder_ = UniqueTempPath("render-actor-test");
         std::filesystem::create_directories(folder_);
         std::ofstream(folder_ / "ball.pov") << "#declare Ball = color red 1 green 0 blue 0\n"
                                                "#declare size = <-1,0,-1>, <1,2,1>\n"

@@ -1,6 +1,7 @@
 // Whole passes of DrawScene through OSMesa, checked against colours worked
 // out here from the lighting and colour rules.
 #include "RenderFixture.h"
+#include "tests/common/TempPath.h"
 
 #include "model/SettingsStore.h"
 #include "exchange/BmpCodec.h"
@@ -138,7 +139,7 @@ TEST(SceneRender, OverlaySchemeShowsTheOverlayPictureColours)
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             overlay.SetPixel(x, y, x < 32 ? Rgb{255, 0, 0} : Rgb{0, 0, 255});
-    const auto file = std::filesystem::temp_directory_path() / "render-test-overlay.bmp";
+    const auto file = UniqueTempPath("render-test-overlay", ".bmp");
     WriteBmpFile(file, overlay);
 
     TViewNet net;
@@ -163,7 +164,7 @@ TEST(SceneRender, TheOverlayPictureLiesNorthUpWestLeft)
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             overlay.SetPixel(x, y, y < 32 ? (x < 32 ? kNorthWest : kNorthEast) : (x < 32 ? kSouthWest : kSouthEast));
-    const auto file = std::filesystem::temp_directory_path() / "render-test-quadrants.bmp";
+    const auto file = UniqueTempPath("render-test-quadrants", ".bmp");
     WriteBmpFile(file, overlay);
 
     TViewNet net;
@@ -221,8 +222,8 @@ protected:
         net.Settings = &settings_;
     }
 
-    std::filesystem::path overlay_ = std::filesystem::temp_directory_path() / "render-test-overlay2.bmp";
-    std::filesystem::path sky_ = std::filesystem::temp_directory_path() / "render-test-sky.bmp";
+    std::filesystem::path overlay_ = UniqueTempPath("render-test-overlay2", ".bmp");
+    std::filesystem::path sky_ = UniqueTempPath("render-test-sky", ".bmp");
     MemorySettingsStore settings_;
 };
 
@@ -580,7 +581,7 @@ TEST(SceneRender, AGraduatedBackgroundShadesFromSkyToMist)
 
 int BuiltTextureSide(TViewNet& net, int width, int height, bool large)
 {
-    const auto file = std::filesystem::temp_directory_path() / "render-test-texture.bmp";
+    const auto file = UniqueTempPath("render-test-texture", ".bmp");
     WriteBmpFile(file, TDibPicture::Blank(width, height));
     GLuint texture = 0;
     glGenTextures(1, &texture);

@@ -1,0 +1,57 @@
+#include "analysis/gridding/SplineSolver.h"
+
+#include "analysis/gridding/SplineMultigrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarn::gridding {
+
+namespace {
+
+double Dot(const std::vector<double>& a, const std::vector<double>& b)
+{
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        sum += a[i] * b[i];
+    return sum;
+}
+
+}  // namespace
+
+bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& ticker)
+{
+    SplineMultigrid multigrid(level);
+    std::vector<double> residual;
+    level.residual(residual);
+    std::vector<double> direction = multigrid.precondition(residual);
+    double agreement = Dot(residual, direction);
+    std::vector<double> product;
+    auto& heights = level.heights();
+    for (int iteration = 0; iteration < limits.maxIterations; ++iteration) {
+        if (!ticker.tick(iteration, limits.maxIterations))
+            return false;
+        level.apply(direction, product);
+        const double curvature = Dot(direction, product);
+        if (curvature <= 0)
+            break;
+        const double step = agreement / curvature;
+        double largest = 0;
+        for (std::size_t at = 0; at < heights.size(); ++at) {
+            heights[at] += step * direction[at];
+            residual[at] -= step * product[at];
+            largest = std::max(largest, std::abs(step * direction[at]));
+        }
+        if (largest < limits.tolerance)
+            break;
+        const std::vector<double>& preconditioned = multigrid.precondition(residual);
+        const double next = Dot(residual, preconditioned);
+        const double blend = next / agreement;
+        agreement = next;
+        for (std::size_t at = 0; at < direction.size(); ++at)
+            direction[at] = preconditioned[at] + blend * direction[at];
+    }
+    return true;
+}
+
+}  // namespace tarn::gridding

@@ -103,6 +103,8 @@ NodeSlope FitPlane(const NodeBuckets& buckets, const KnownNode& centre)
 std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std::span<const KnownNode> known,
                                                      ProgressTicker& ticker)
 {
+    if (!ticker.pumpNow())
+        return std::nullopt;
     const NodeBuckets buckets(columns, rows, known);
     std::vector<NodeSlope> slopes(known.size());
     for (std::size_t k = 0; k < known.size(); ++k) {

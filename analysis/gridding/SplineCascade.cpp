@@ -118,6 +118,8 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
                       : std::accumulate(known.begin(), known.end(), 0.0,
                                         [](double sum, const KnownNode& node) { return sum + node.height; }) /
                             static_cast<double>(known.size());
+    if (!ticker.pumpNow())
+        return std::nullopt;
     std::optional<SplineLevel> coarser;
     for (int stride = CoarsestStride(columns, rows); stride >= 1; stride /= 2) {
         SplineLevel level(LevelSize(columns, stride), LevelSize(rows, stride), settings.weights.forStride(stride));

@@ -2,6 +2,7 @@
 
 #include "analysis/gridding/StencilLevel.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -73,23 +74,89 @@ private:
     std::vector<int> sums_;
 };
 
+namespace coarsening {
+
+// The coarser nodes along one axis that the finer node `fine` takes its
+// correction from: fine / 2, or the two around it with weight 1/2 each.
+struct Parents {
+    int first;
+    int count;
+    double weight;
+};
+inline Parents ParentsOf(int fine)
+{
+    const int half = fine >= 0 ? fine / 2 : -((1 - fine) / 2);
+    return fine % 2 == 0 ? Parents{half, 1, 1.0} : Parents{half, 2, 0.5};
+}
+
+// Adds to `out` (a row of the coarser node at the origin) the part that
+// comes through the finer node at offset (pc, pr) from the coarser node's
+// own finer node, with weight pWeight, from that node's row; skip(qc, qr)
+// tells which of the row's nodes (offsets as for p) do not take part.
+template <typename Skip>
+void AddThroughFineNode(Stencil& out, int pc, int pr, double pWeight, const Stencil& fineRow, Skip skip)
+{
+    for (int sr = -2; sr <= 2; ++sr) {
+        const Parents rows = ParentsOf(pr + sr);
+        for (int sc = -2; sc <= 2; ++sc) {
+            const double a = fineRow[StencilSlot(sc, sr)];
+            if (a == 0 || skip(pc + sc, pr + sr))
+                continue;
+            const Parents columns = ParentsOf(pc + sc);
+            const double product = pWeight * a * rows.weight * columns.weight;
+            for (int jr = rows.first; jr < rows.first + rows.count; ++jr)
+                for (int jc = columns.first; jc < columns.first + columns.count; ++jc)
+                    out[StencilSlot(jc, jr)] += product;
+        }
+    }
+}
+
+}  // namespace coarsening
+
 // The Galerkin operator P^T A P of a finer grid: its rows are
 // fine.stencil(at), and P spreads as above to the nodes for which
-// fine.takesPart(at). Where every finer node that a coarser row reaches is
-// plain, the row is the same everywhere and is worked out once.
+// fine.takesPart(at). A finer node whose row is the shared one and whose
+// whole row takes part adds the same pattern wherever it lies, worked out
+// once; a coarser row reached only by such nodes is the same everywhere.
 template <typename Fine>
 StencilLevel Coarsen(const Fine& fine)
 {
+    using coarsening::AddThroughFineNode;
     const int fineColumns = fine.columns();
     const int fineRows = fine.rows();
     StencilLevel coarse(CoarserSize(fineColumns), CoarserSize(fineRows));
     const NotPlainCounter counter(fine);
+
+    // Finer nodes whose 5 x 5 neighbourhood lies in the grid and takes part,
+    // with the shared row themselves.
+    std::vector<std::uint8_t> openPlain(static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows), 0);
+    {
+        std::vector<int> blocked(static_cast<std::size_t>(fineColumns + 1) * static_cast<std::size_t>(fineRows + 1), 0);
+        const auto slot = [fineColumns](int c, int r) {
+            return static_cast<std::size_t>(r) * static_cast<std::size_t>(fineColumns + 1) + static_cast<std::size_t>(c);
+        };
+        for (int r = 0; r < fineRows; ++r)
+            for (int c = 0; c < fineColumns; ++c)
+                blocked[slot(c + 1, r + 1)] = (fine.takesPart(fine.index(c, r)) ? 0 : 1) + blocked[slot(c, r + 1)] +
+                                              blocked[slot(c + 1, r)] - blocked[slot(c, r)];
+        for (int r = 2; r < fineRows - 2; ++r)
+            for (int c = 2; c < fineColumns - 2; ++c)
+                openPlain[fine.index(c, r)] =
+                    fine.isPlain(fine.index(c, r)) &&
+                    blocked[slot(c + 3, r + 3)] - blocked[slot(c - 2, r + 3)] - blocked[slot(c + 3, r - 2)] +
+                            blocked[slot(c - 2, r - 2)] ==
+                        0;
+    }
+    const Stencil* shared = fine.sharedRow();
+    std::array<Stencil, 9> through{};
+    if (shared)
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc)
+                AddThroughFineNode(through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)], dc, dr,
+                                   (dr == 0 ? 1.0 : 0.5) * (dc == 0 ? 1.0 : 0.5), *shared,
+                                   [](int, int) { return false; });
+
     std::optional<Stencil> uniform;
-    const auto parents = [](int at, int& first, int& count, double& weight) {
-        first = at / 2;
-        count = at % 2 == 0 ? 1 : 2;
-        weight = at % 2 == 0 ? 1.0 : 0.5;
-    };
     for (int row = 0; row < coarse.rows(); ++row)
         for (int column = 0; column < coarse.columns(); ++column) {
             const std::size_t at = coarse.index(column, row);
@@ -100,30 +167,22 @@ StencilLevel Coarsen(const Fine& fine)
             }
             Stencil out{};
             ForEachSpread(fineColumns, fineRows, column, row, [&](int pc, int pr, double pWeight) {
-                if (!fine.takesPart(fine.index(pc, pr)))
+                const std::size_t p = fine.index(pc, pr);
+                if (!fine.takesPart(p))
                     return;
-                const Stencil& fineRow = fine.stencil(fine.index(pc, pr));
-                for (int sr = -2; sr <= 2; ++sr) {
-                    const int qr = pr + sr;
-                    if (qr < 0 || qr >= fineRows)
-                        continue;
-                    int firstRow = 0, rowCount = 0;
-                    double rowWeight = 0;
-                    parents(qr, firstRow, rowCount, rowWeight);
-                    for (int sc = -2; sc <= 2; ++sc) {
-                        const double a = fineRow[StencilSlot(sc, sr)];
-                        const int qc = pc + sc;
-                        if (a == 0 || qc < 0 || qc >= fineColumns || !fine.takesPart(fine.index(qc, qr)))
-                            continue;
-                        int firstColumn = 0, columnCount = 0;
-                        double columnWeight = 0;
-                        parents(qc, firstColumn, columnCount, columnWeight);
-                        const double product = pWeight * a * rowWeight * columnWeight;
-                        for (int jr = firstRow; jr < firstRow + rowCount; ++jr)
-                            for (int jc = firstColumn; jc < firstColumn + columnCount; ++jc)
-                                out[StencilSlot(jc - column, jr - row)] += product;
-                    }
+                const int dc = pc - 2 * column;
+                const int dr = pr - 2 * row;
+                if (openPlain[p]) {
+                    const Stencil& part = through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)];
+                    for (std::size_t k = 0; k < out.size(); ++k)
+                        out[k] += part[k];
+                    return;
                 }
+                AddThroughFineNode(out, dc, dr, pWeight, fine.stencil(p), [&](int qc, int qr) {
+                    const int c = 2 * column + qc;
+                    const int r = 2 * row + qr;
+                    return c < 0 || c >= fineColumns || r < 0 || r >= fineRows || !fine.takesPart(fine.index(c, r));
+                });
             });
             if (plain)
                 uniform = out;
@@ -139,17 +198,22 @@ void Restrict(int fineColumns, int fineRows, const std::vector<double>& residual
 template <typename Fine>
 void Prolong(const StencilLevel& coarse, const Fine& fine, std::vector<double>& heights)
 {
-    for (int row = 0; row < coarse.rows(); ++row)
-        for (int column = 0; column < coarse.columns(); ++column) {
-            const double correction = coarse.heights()[coarse.index(column, row)];
-            if (correction == 0)
+    using coarsening::ParentsOf;
+    const std::vector<double>& corrections = coarse.heights();
+    for (int row = 0; row < fine.rows(); ++row) {
+        const auto rows = ParentsOf(row);
+        for (int column = 0; column < fine.columns(); ++column) {
+            const std::size_t at = fine.index(column, row);
+            if (!fine.takesPart(at))
                 continue;
-            ForEachSpread(fine.columns(), fine.rows(), column, row, [&](int c, int r, double weight) {
-                const std::size_t at = fine.index(c, r);
-                if (fine.takesPart(at))
-                    heights[at] += weight * correction;
-            });
+            const auto columns = ParentsOf(column);
+            double sum = 0;
+            for (int r = rows.first; r < rows.first + rows.count; ++r)
+                for (int c = columns.first; c < columns.first + columns.count; ++c)
+                    sum += corrections[coarse.index(c, r)];
+            heights[at] += rows.weight * columns.weight * sum;
         }
+    }
 }
 
 }  // namespace tarn::gridding

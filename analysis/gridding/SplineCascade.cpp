@@ -12,7 +12,7 @@ namespace tarn::gridding {
 namespace {
 
 // The coarsest grid has at least this many nodes along its longer side.
-constexpr int kCoarsestNodes = 64;
+constexpr int kCoarsestNodes = 32;
 // Coarser grids settle to the tolerance times their stride times this: they
 // only give the next grid its first guess.
 constexpr double kCoarseLooseness = 50;
@@ -101,9 +101,10 @@ void AddLineSlopes(SplineLevel& level, std::span<const KnownNode> known, const s
             continue;
         if (column >= 1 && column < level.columns() - 1)
             terms.push_back(
-                {level.index(column - 1, row), level.index(column + 1, row), slopes[k].east, kSlopeWeight});
+                {true, level.index(column - 1, row), level.index(column + 1, row), slopes[k].east, kSlopeWeight});
         if (row >= 1 && row < level.rows() - 1)
-            terms.push_back({level.index(column, row - 1), level.index(column, row + 1), slopes[k].south, kSlopeWeight});
+            terms.push_back(
+                {false, level.index(column, row - 1), level.index(column, row + 1), slopes[k].south, kSlopeWeight});
     }
     level.addSlopeTerms(terms);
 }

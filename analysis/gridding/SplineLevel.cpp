@@ -11,15 +11,30 @@ SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights)
 {
     for (int row = 0; row < rows_; ++row)
         for (int column = 0; column < columns_; ++column)
-            if (row < 2 || row >= rows_ - 2 || column < 2 || column >= columns_ - 2)
-                ownRow(index(column, row)).stencil = EnergyStencil(columns_, rows_, weights, column, row);
+            if (row < 2 || row >= rows_ - 2 || column < 2 || column >= columns_ - 2) {
+                OwnRow& own = ownRow(index(column, row));
+                own.stencil = EnergyStencil(columns_, rows_, weights, column, row);
+                own.nearEdge = true;
+            }
+    updateFarRows();
+}
+
+void SplineLevel::updateFarRows()
+{
+    farRows_.clear();
+    farRows_.reserve(ownRows_.size());
+    for (const OwnRow& own : ownRows_) {
+        const Stencil& s = own.stencil;
+        farRows_.push_back({s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
+                            s[StencilSlot(0, 2)], own.constant, own.nearEdge});
+    }
 }
 
 SplineLevel::OwnRow& SplineLevel::ownRow(std::size_t at)
 {
     if (own_[at] < 0) {
         own_[at] = static_cast<std::int32_t>(ownRows_.size());
-        ownRows_.push_back({uniform_, 0});
+        ownRows_.push_back({uniform_, 0, false});
     }
     return ownRows_[static_cast<std::size_t>(own_[at])];
 }
@@ -28,23 +43,20 @@ SplineLevel::OwnRow& SplineLevel::ownRow(std::size_t at)
 // of both nodes, -w/4 between them, and -+ w * slope / 2 to their constants.
 void SplineLevel::addSlopeTerms(const std::vector<SlopeTerm>& terms)
 {
-    const auto offset = [this](std::size_t from, std::size_t to) {
-        const auto columns = static_cast<std::ptrdiff_t>(columns_);
-        const auto delta = static_cast<std::ptrdiff_t>(to) - static_cast<std::ptrdiff_t>(from);
-        return delta % columns == 0 ? StencilSlot(0, static_cast<int>(delta / columns))
-                                    : StencilSlot(static_cast<int>(delta), 0);
-    };
     for (const SlopeTerm& term : terms) {
+        const std::size_t towardsBefore = term.alongRow ? StencilSlot(-2, 0) : StencilSlot(0, -2);
+        const std::size_t towardsAfter = term.alongRow ? StencilSlot(2, 0) : StencilSlot(0, 2);
         const double quarter = term.weight / 4;
         OwnRow& after = ownRow(term.after);
         after.stencil[kStencilCentre] += quarter;
-        after.stencil[offset(term.after, term.before)] -= quarter;
+        after.stencil[towardsBefore] -= quarter;
         after.constant -= term.weight * term.slope / 2;
         OwnRow& before = ownRow(term.before);
         before.stencil[kStencilCentre] += quarter;
-        before.stencil[offset(term.before, term.after)] -= quarter;
+        before.stencil[towardsAfter] -= quarter;
         before.constant += term.weight * term.slope / 2;
     }
+    updateFarRows();
 }
 
 SplineLevel SplineLevel::homogeneous() const
@@ -54,6 +66,7 @@ SplineLevel SplineLevel::homogeneous() const
     std::fill(copy.rhs_.begin(), copy.rhs_.end(), 0.0);
     for (OwnRow& row : copy.ownRows_)
         row.constant = 0;
+    copy.updateFarRows();
     return copy;
 }
 
@@ -87,12 +100,24 @@ double SplineLevel::offCentre(const double* values, int column, int row, std::si
     return sum;
 }
 
+double SplineLevel::ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const
+{
+    const FarRow& far = farRows_[own];
+    if (far.nearEdge)
+        return offCentre(values, column, row, at);
+    const auto step = static_cast<std::ptrdiff_t>(columns_);
+    const double* z = values + at;
+    return uniform_[StencilSlot(-1, 0)] * (z[-1] + z[1] + z[-step] + z[step]) +
+           uniform_[StencilSlot(-1, -1)] * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
+           far.west * z[-2] + far.east * z[2] + far.north * z[-2 * step] + far.south * z[2 * step];
+}
+
 void SplineLevel::relaxOwn(int column, int row, std::size_t at)
 {
-    const OwnRow& own = ownRows_[static_cast<std::size_t>(own_[at])];
-    const double diagonal = own.stencil[kStencilCentre];
-    if (diagonal > 0)
-        heights_[at] = (rhs_[at] - own.constant - offCentre(heights_.data(), column, row, at)) / diagonal;
+    const auto own = static_cast<std::size_t>(own_[at]);
+    const FarRow& far = farRows_[own];
+    if (far.centre > 0)
+        heights_[at] = (rhs_[at] - far.constant - ownOffCentre(own, heights_.data(), column, row, at)) / far.centre;
 }
 
 void SplineLevel::relax(Sweep direction)
@@ -135,8 +160,12 @@ void SplineLevel::apply(const std::vector<double>& values, std::vector<double>& 
             const std::size_t at = index(column, row);
             if (fixed_[at])
                 continue;
-            out[at] = own_[at] < 0 ? uniform_[kStencilCentre] * values[at] + uniformOffCentre(values.data(), at)
-                                   : stencil(at)[kStencilCentre] * values[at] + offCentre(values.data(), column, row, at);
+            if (own_[at] < 0) {
+                out[at] = uniform_[kStencilCentre] * values[at] + uniformOffCentre(values.data(), at);
+            } else {
+                const auto own = static_cast<std::size_t>(own_[at]);
+                out[at] = farRows_[own].centre * values[at] + ownOffCentre(own, values.data(), column, row, at);
+            }
         }
 }
 
@@ -146,7 +175,7 @@ void SplineLevel::residual(std::vector<double>& out) const
     for (std::size_t at = 0; at < out.size(); ++at) {
         if (fixed_[at])
             continue;
-        const double constant = own_[at] < 0 ? 0.0 : ownRows_[static_cast<std::size_t>(own_[at])].constant;
+        const double constant = own_[at] < 0 ? 0.0 : farRows_[static_cast<std::size_t>(own_[at])].constant;
         out[at] = rhs_[at] - constant - out[at];
     }
 }

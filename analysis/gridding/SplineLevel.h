@@ -11,6 +11,7 @@ namespace tarn::gridding {
 // z[before]) / 2, be `slope`, with the given weight; before and after are
 // the node's neighbours on either side along a row or a column.
 struct SlopeTerm {
+    bool alongRow = true;
     std::size_t before = 0;
     std::size_t after = 0;
     double slope = 0;
@@ -59,6 +60,7 @@ public:
 
     bool takesPart(std::size_t at) const { return fixed_[at] == 0; }
     bool isPlain(std::size_t at) const { return fixed_[at] == 0 && own_[at] < 0; }
+    const Stencil* sharedRow() const { return &uniform_; }
 
     // out = operator * values at the free nodes (constants left out), 0 at
     // the held ones.
@@ -75,11 +77,26 @@ private:
     struct OwnRow {
         Stencil stencil;
         double constant = 0;
+        bool nearEdge = false;
     };
+    // What the sweeps read of an own row away from the edges: it differs
+    // from the shared row only at its centre and at the four nodes two steps
+    // away.
+    struct FarRow {
+        double centre;
+        double west;
+        double east;
+        double north;
+        double south;
+        double constant;
+        bool nearEdge;
+    };
+    void updateFarRows();
     OwnRow& ownRow(std::size_t at);
     // The sum over the row's other nodes of coefficient times height.
     double offCentre(const double* values, int column, int row, std::size_t at) const;
     double uniformOffCentre(const double* values, std::size_t at) const;
+    double ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const;
     void relaxOwn(int column, int row, std::size_t at);
 
     int columns_;
@@ -91,6 +108,7 @@ private:
     // Index into ownRows_ of each node's row, -1 for the uniform one.
     std::vector<std::int32_t> own_;
     std::vector<OwnRow> ownRows_;
+    std::vector<FarRow> farRows_;  // one per own row
 };
 
 }  // namespace tarn::gridding

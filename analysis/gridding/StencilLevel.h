@@ -3,6 +3,7 @@
 #include "analysis/gridding/SplineLevel.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tarn::gridding {
@@ -27,8 +28,12 @@ public:
     {
         stencils_[at] = row;
         plain_[at] = plain ? 1 : 0;
+        if (plain && !shared_)
+            shared_ = row;
     }
     bool isPlain(std::size_t at) const { return plain_[at] != 0; }
+    // The row of the plain nodes, when there are any.
+    const Stencil* sharedRow() const { return shared_ ? &*shared_ : nullptr; }
     std::vector<double>& heights() { return heights_; }
     const std::vector<double>& heights() const { return heights_; }
     std::vector<double>& rhs() { return rhs_; }
@@ -47,6 +52,7 @@ private:
     int rows_;
     std::vector<Stencil> stencils_;
     std::vector<std::uint8_t> plain_;
+    std::optional<Stencil> shared_;
     std::vector<double> heights_;
     std::vector<double> rhs_;
 };

@@ -6,7 +6,8 @@ namespace tarn::gridding {
 StencilLevel::StencilLevel(int columns, int rows)
     : columns_(columns), rows_(rows),
       stencils_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), Stencil{}),
-      plain_(stencils_.size(), 0), heights_(stencils_.size(), 0.0), rhs_(stencils_.size(), 0.0)
+      plain_(stencils_.size(), 0), takesPart_(stencils_.size(), 0), heights_(stencils_.size(), 0.0),
+      rhs_(stencils_.size(), 0.0)
 {
 }
 

@@ -28,6 +28,7 @@ public:
     {
         stencils_[at] = row;
         plain_[at] = plain ? 1 : 0;
+        takesPart_[at] = row[kStencilCentre] > 0 ? 1 : 0;
         if (plain && !shared_)
             shared_ = row;
     }
@@ -37,7 +38,7 @@ public:
     std::vector<double>& heights() { return heights_; }
     const std::vector<double>& heights() const { return heights_; }
     std::vector<double>& rhs() { return rhs_; }
-    bool takesPart(std::size_t at) const { return stencils_[at][12] > 0; }
+    bool takesPart(std::size_t at) const { return takesPart_[at] != 0; }
 
     // One Gauss-Seidel sweep, forward (row 0 first) or backward.
     void relax(Sweep direction);
@@ -52,6 +53,7 @@ private:
     int rows_;
     std::vector<Stencil> stencils_;
     std::vector<std::uint8_t> plain_;
+    std::vector<std::uint8_t> takesPart_;
     std::optional<Stencil> shared_;
     std::vector<double> heights_;
     std::vector<double> rhs_;

@@ -29,11 +29,12 @@ trap 'rm -rf "$work"' EXIT
 # this place, the map it reads and writes is converted outside the timing.
 run_ours() { "$compare" run "$1" "$2"; }
 
+# gmt runs in the work folder, where it leaves its history file.
 run_surface() {  # TENSION IN.xyz OUT.xyz
-  gmt surface "$2" -R0/499/0/499 -I1 -T"$1" -G"$work/surface.nc" && gmt grd2xyz "$work/surface.nc" >"$3"
+  (cd "$work" && gmt surface "$2" -R0/499/0/499 -I1 -T"$1" -Gsurface.nc && gmt grd2xyz surface.nc) >"$3"
 }
 time_surface() {  # TENSION IN.xyz : times surface alone, without the conversion
-  gmt surface "$2" -R0/499/0/499 -I1 -T"$1" -G"$work/surface.nc"
+  (cd "$work" && gmt surface "$2" -R0/499/0/499 -I1 -T"$1" -Gsurface.nc)
 }
 
 best_of_three() {  # COMMAND... : prints the best wall time in seconds

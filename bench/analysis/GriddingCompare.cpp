@@ -2,19 +2,25 @@
 // with our engine as a whole run (text in, text out), and scores any
 // program's grid against the terrain.
 //
-//   gridding_compare make DIR          DIR/random.xyz, DIR/contours.xyz
+//   gridding_compare make DIR          DIR/random.xyz, DIR/contours.xyz and
+//                                      the same as maps, DIR/random.lem ...
 //   gridding_compare run IN.xyz OUT.xyz
-//   gridding_compare score IN.xyz GRID.xyz
+//   gridding_compare score IN.xyz GRID.xyz|GRID.lem
 //
-// Files hold "x y height" lines in node units, x eastward and y northward
-// from 0 to 499. `run` uses the default options plus Extrapolate and writes
-// heights rounded to whole metres, as a map stores them. `score` prints the
-// RMS and largest error over the nodes IN.xyz does not give.
+// Text files hold "x y height" lines in node units, x eastward and y
+// northward from 0 to 499; the given heights are whole metres, as a map
+// stores them. `run` uses the default options plus Extrapolate and writes
+// heights rounded to whole metres. `score` prints the RMS and largest error
+// over the nodes IN.xyz does not give.
 #include "AnalyticTerrain.h"
 
 #include "analysis/gridding/Gridding.h"
 #include "analysis/gridding/NumberText.h"
 #include "model/Errors.h"
+#include "model/LemFileIO.h"
+#include "model/MapFactory.h"
+#include "model/Net.h"
+#include "model/TerrainSlots.h"
 
 #include <cmath>
 #include <cstdio>
@@ -28,11 +34,21 @@ using namespace tarn::gridding;
 
 constexpr int kSize = AnalyticTerrain::kSize;
 
-void WriteNodes(const std::string& path, const std::vector<KnownNode>& known)
+// The nodes as text and as a map of Null nodes elsewhere, heights rounded
+// to whole metres.
+void WriteNodes(const std::string& stem, const std::vector<KnownNode>& known)
 {
-    std::ofstream out(path);
-    for (const KnownNode& node : known)
-        out << node.column << ' ' << kSize - 1 - node.row << ' ' << node.height << '\n';
+    std::ofstream out(stem + ".xyz");
+    tarn::TNet net;
+    tarn::CreateMap(net, {tarn::MapUnits::Metric, kSize, kSize, 30}, tarn::DefaultTerrainPalette());
+    for (const KnownNode& node : known) {
+        const long height = std::lrint(node.height);
+        out << node.column << ' ' << kSize - 1 - node.row << ' ' << height << '\n';
+        net.Points()[static_cast<std::size_t>(node.row) * kSize + static_cast<std::size_t>(node.column)].Height =
+            static_cast<std::int16_t>(height);
+    }
+    net.UpdateSquares();
+    tarn::SaveLemFile(stem + ".lem", net);
 }
 
 // Calls visit(x, y, height) for every line of a file.
@@ -55,8 +71,8 @@ bool ReadPoints(const std::string& path, Visit visit)
 int Make(const std::string& folder)
 {
     const AnalyticTerrain terrain;
-    WriteNodes(folder + "/random.xyz", terrain.randomNodes());
-    WriteNodes(folder + "/contours.xyz", terrain.contourNodes());
+    WriteNodes(folder + "/random", terrain.randomNodes());
+    WriteNodes(folder + "/contours", terrain.contourNodes());
     return 0;
 }
 
@@ -91,14 +107,24 @@ int Score(const std::string& input, const std::string& grid)
     double sum = 0;
     double worst = 0;
     long count = 0;
-    const bool read = ReadPoints(grid, [&](int x, int y, double h) {
+    const auto add = [&](int x, int y, double h) {
         if (!inside(x, y) || given[static_cast<std::size_t>(y) * kSize + static_cast<std::size_t>(x)])
             return;
         const double error = h - terrain.height(x, y);
         sum += error * error;
         worst = std::max(worst, std::abs(error));
         ++count;
-    });
+    };
+    bool read = true;
+    if (grid.ends_with(".lem")) {
+        tarn::TNet net;
+        tarn::NullProgress progress;
+        read = tarn::LoadLemFile(grid, net, progress) && net.Points().size() == given.size();
+        for (std::size_t at = 0; read && at < given.size(); ++at)
+            add(static_cast<int>(at % kSize), kSize - 1 - static_cast<int>(at / kSize), net.Points()[at].Height);
+    } else {
+        read = ReadPoints(grid, add);
+    }
     if (!read || count == 0)
         return 1;
     std::printf("%.2f %.1f\n", std::sqrt(sum / static_cast<double>(count)), worst);

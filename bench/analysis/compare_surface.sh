@@ -2,19 +2,27 @@
 # Sets our gridding engine against GMT's `surface` on the same inputs: a
 # 500 x 500 analytic terrain (0..1000 m) known (a) at 1 % random nodes and
 # (b) only along its contours every 50 m. For each program it prints the
-# time of the whole run (text in, grid out) and the RMS and largest error
-# over the nodes that were not given. Ours runs with the default options
-# plus Extrapolate and its heights are rounded to whole metres; surface
-# runs with -T0 and with -T0.25. Each time is the best of three runs.
+# time of the whole run (file in, grid out) and the RMS and largest error
+# over the nodes that were not given (heights given in whole metres). Ours
+# is `tarntool interpolate` on a map holding the given heights, with the
+# default options plus Extrapolate (heights come out in whole metres, as a
+# map stores them); surface runs with -T0 and with -T0.25 on the same
+# heights as text. Each time is the best of three runs.
 #
 #   bench/analysis/compare_surface.sh [BUILD_DIR]
+#
+# TARN_OURS=engine times the engine alone (gridding_compare run, text in
+# and out) instead of tarntool.
 #
 # Installs the Debian package gmt when it is missing (needs root).
 set -euo pipefail
 
 build=${1:-build}
 compare="$build/bench/analysis/gridding_compare"
-[[ -x "$compare" ]] || { echo "build $compare first (cmake --build $build --target gridding_compare)" >&2; exit 2; }
+tarntool="$build/tools/tarntool"
+for program in "$compare" "$tarntool"; do
+  [[ -x "$program" ]] || { echo "build $program first (cmake --build $build)" >&2; exit 2; }
+done
 
 if ! command -v gmt >/dev/null; then
   apt-get update -qq
@@ -25,9 +33,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$compare" make "$work"
 
-# Our whole run from IN.xyz to OUT.xyz. When `tarntool interpolate` takes
-# this place, the map it reads and writes is converted outside the timing.
-run_ours() { "$compare" run "$1" "$2"; }
+# Our whole run for an input (random or contours); prints the grid file.
+run_ours() {
+  if [[ "${TARN_OURS:-tarntool}" == engine ]]; then
+    "$compare" run "$work/$1.xyz" "$work/ours.xyz" && echo "$work/ours.xyz"
+  else
+    "$tarntool" interpolate "$work/$1.lem" --extrapolate -o "$work/ours.lem" && echo "$work/ours.lem"
+  fi
+}
 
 # gmt runs in the work folder, where it leaves its history file.
 run_surface() {  # TENSION IN.xyz OUT.xyz
@@ -50,8 +63,8 @@ printf '%-9s %-16s %8s %8s %8s\n' input program "time s" "RMS m" "max m"
 status=0
 for input in random contours; do
   in="$work/$input.xyz"
-  t_ours=$(best_of_three run_ours "$in" "$work/ours.xyz")
-  read -r rms_ours max_ours < <("$compare" score "$in" "$work/ours.xyz")
+  t_ours=$(best_of_three run_ours "$input")
+  read -r rms_ours max_ours < <("$compare" score "$in" "$(run_ours "$input")")
   printf '%-9s %-16s %8s %8s %8s\n' "$input" "ours" "$t_ours" "$rms_ours" "$max_ours"
   best_rms="" best_max="" fastest=""
   for tension in 0 0.25; do

@@ -5,9 +5,9 @@ namespace tarn::gridding {
 
 StencilLevel::StencilLevel(int columns, int rows)
     : columns_(columns), rows_(rows),
-      stencils_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), Stencil{}),
-      plain_(stencils_.size(), 0), takesPart_(stencils_.size(), 0), heights_(stencils_.size(), 0.0),
-      rhs_(stencils_.size(), 0.0)
+      stencils_(new Stencil[static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows)]),
+      plain_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0), takesPart_(plain_.size(), 0),
+      heights_(plain_.size(), 0.0), rhs_(plain_.size(), 0.0)
 {
 }
 

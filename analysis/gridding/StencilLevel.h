@@ -3,14 +3,16 @@
 #include "analysis/gridding/SplineLevel.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace tarn::gridding {
 
 // A coarser grid of the multigrid solver: each node's row of the operator
-// is stored as a 5 x 5 stencil. A node whose diagonal is 0 takes no part
-// (every finer node it would correct is held).
+// is stored as a 5 x 5 stencil, set once (setRow) before the grid is used.
+// A node whose diagonal is 0 takes no part (every finer node it would
+// correct is held).
 class StencilLevel {
 public:
     StencilLevel(int columns, int rows);
@@ -51,7 +53,8 @@ private:
 
     int columns_;
     int rows_;
-    std::vector<Stencil> stencils_;
+    // Left unset at first: every row is set once before use.
+    std::unique_ptr<Stencil[]> stencils_;
     std::vector<std::uint8_t> plain_;
     std::vector<std::uint8_t> takesPart_;
     std::optional<Stencil> shared_;

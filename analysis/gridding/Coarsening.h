@@ -118,8 +118,9 @@ void AddThroughFineNode(Stencil& out, int pc, int pr, double pWeight, const Sten
 // fine.takesPart(at). A finer node whose row is the shared one and whose
 // whole row takes part adds the same pattern wherever it lies, worked out
 // once; a coarser row reached only by such nodes is the same everywhere.
-template <typename Fine>
-StencilLevel Coarsen(const Fine& fine)
+// keepGoing() is asked after each coarser row; nothing when it says no.
+template <typename Fine, typename KeepGoing>
+std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
 {
     using coarsening::AddThroughFineNode;
     const int fineColumns = fine.columns();
@@ -157,7 +158,9 @@ StencilLevel Coarsen(const Fine& fine)
                                    [](int, int) { return false; });
 
     std::optional<Stencil> uniform;
-    for (int row = 0; row < coarse.rows(); ++row)
+    for (int row = 0; row < coarse.rows(); ++row) {
+        if (!keepGoing())
+            return std::nullopt;
         for (int column = 0; column < coarse.columns(); ++column) {
             const std::size_t at = coarse.index(column, row);
             const bool plain = counter.allPlain(2 * column - 3, 2 * row - 3, 2 * column + 3, 2 * row + 3);
@@ -188,6 +191,7 @@ StencilLevel Coarsen(const Fine& fine)
                 uniform = out;
             coarse.setRow(at, out, plain);
         }
+    }
     return coarse;
 }
 

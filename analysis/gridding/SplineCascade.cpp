@@ -131,6 +131,8 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
         HoldKnownNodes(level, stride, known, coarser ? &*coarser : nullptr);
         if (stride == 1 && settings.slopes)
             AddLineSlopes(level, known, *settings.slopes);
+        if (!ticker.pumpWhenDue())
+            return std::nullopt;
         const double tolerance = stride == 1 ? settings.tolerance : settings.tolerance * stride * kCoarseLooseness;
         if (!SolveLevel(level, {tolerance}, ticker))
             return std::nullopt;

@@ -14,16 +14,26 @@ constexpr int kCoarsestNodes = 9;
 
 }  // namespace
 
-SplineMultigrid::SplineMultigrid(const SplineLevel& problem) : finest_(problem.homogeneous())
+SplineMultigrid::SplineMultigrid(const SplineLevel& problem) : finest_(problem.homogeneous()) {}
+
+std::optional<SplineMultigrid> SplineMultigrid::Build(const SplineLevel& problem, ProgressTicker& ticker)
 {
-    if (std::max(finest_.columns(), finest_.rows()) <= kCoarsestNodes)
-        return;
-    coarser_.push_back(Coarsen(finest_));
-    while (std::max(coarser_.back().columns(), coarser_.back().rows()) > kCoarsestNodes) {
-        StencilLevel coarse = Coarsen(coarser_.back());
-        coarser_.push_back(std::move(coarse));
+    SplineMultigrid multigrid(problem);
+    multigrid.ticker_ = &ticker;
+    const auto keepGoing = [&ticker] { return ticker.pumpWhenDue(); };
+    if (std::max(problem.columns(), problem.rows()) <= kCoarsestNodes)
+        return multigrid;
+    std::optional<StencilLevel> coarse = Coarsen(multigrid.finest_, keepGoing);
+    while (coarse) {
+        multigrid.coarser_.push_back(std::move(*coarse));
+        const StencilLevel& last = multigrid.coarser_.back();
+        if (std::max(last.columns(), last.rows()) <= kCoarsestNodes) {
+            multigrid.buildCoarsestSolver();
+            return multigrid;
+        }
+        coarse = Coarsen(last, keepGoing);
     }
-    buildCoarsestSolver();
+    return std::nullopt;
 }
 
 void SplineMultigrid::buildCoarsestSolver()
@@ -56,19 +66,24 @@ void SplineMultigrid::buildCoarsestSolver()
     coarsestSolver_.emplace(std::move(matrix), count);
 }
 
-const std::vector<double>& SplineMultigrid::precondition(const std::vector<double>& residual)
+const std::vector<double>* SplineMultigrid::precondition(const std::vector<double>& residual)
 {
+    const auto keepGoing = [this] { return ticker_->pumpWhenDue(); };
     std::fill(finest_.heights().begin(), finest_.heights().end(), 0.0);
     finest_.rhs() = residual;
     finest_.relax(Sweep::Forward);
+    if (!keepGoing())
+        return nullptr;
     if (!coarser_.empty()) {
         finest_.residual(residual_);
         Restrict(finest_.columns(), finest_.rows(), residual_, coarser_[0]);
         cycleCoarse(0);
         Prolong(coarser_[0], finest_, finest_.heights());
+        if (!keepGoing())
+            return nullptr;
     }
     finest_.relax(Sweep::Backward);
-    return finest_.heights();
+    return &finest_.heights();
 }
 
 void SplineMultigrid::cycleCoarse(std::size_t number)

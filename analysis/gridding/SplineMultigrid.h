@@ -3,6 +3,7 @@
 #include "analysis/gridding/DenseSolver.h"
 #include "analysis/gridding/SplineLevel.h"
 #include "analysis/gridding/StencilLevel.h"
+#include "model/Progress.h"
 
 #include <optional>
 #include <vector>
@@ -18,16 +19,21 @@ namespace tarn::gridding {
 // cycle symmetric.
 class SplineMultigrid {
 public:
-    explicit SplineMultigrid(const SplineLevel& problem);
+    // Nothing when the ticker reports a cancel while the coarser grids are
+    // made.
+    static std::optional<SplineMultigrid> Build(const SplineLevel& problem, ProgressTicker& ticker);
 
     // An approximate solution of operator * correction = residual: one
-    // V-cycle from 0. The result stays valid until the next call.
-    const std::vector<double>& precondition(const std::vector<double>& residual);
+    // V-cycle from 0. The result stays valid until the next call; nothing
+    // when the ticker reports a cancel on the way.
+    const std::vector<double>* precondition(const std::vector<double>& residual);
 
 private:
+    explicit SplineMultigrid(const SplineLevel& problem);
     void cycleCoarse(std::size_t number);
     void buildCoarsestSolver();
 
+    ProgressTicker* ticker_ = nullptr;
     SplineLevel finest_;
     std::vector<StencilLevel> coarser_;
     std::vector<std::size_t> coarsestNodes_;  // the coarsest grid's nodes that take part

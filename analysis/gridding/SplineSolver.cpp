@@ -9,6 +9,9 @@ namespace tarn::gridding {
 
 namespace {
 
+// The percentage shown runs over this many iterations (most runs take fewer).
+constexpr int kExpectedIterations = 20;
+
 double Dot(const std::vector<double>& a, const std::vector<double>& b)
 {
     double sum = 0;
@@ -21,15 +24,20 @@ double Dot(const std::vector<double>& a, const std::vector<double>& b)
 
 bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& ticker)
 {
-    SplineMultigrid multigrid(level);
+    std::optional<SplineMultigrid> multigrid = SplineMultigrid::Build(level, ticker);
+    if (!multigrid)
+        return false;
     std::vector<double> residual;
     level.residual(residual);
-    std::vector<double> direction = multigrid.precondition(residual);
+    const std::vector<double>* first = multigrid->precondition(residual);
+    if (!first)
+        return false;
+    std::vector<double> direction = *first;
     double agreement = Dot(residual, direction);
     std::vector<double> product;
     auto& heights = level.heights();
     for (int iteration = 0; iteration < limits.maxIterations; ++iteration) {
-        if (!ticker.tick(iteration, limits.maxIterations))
+        if (!ticker.tick(std::min(iteration, kExpectedIterations - 1), kExpectedIterations))
             return false;
         level.apply(direction, product);
         const double curvature = Dot(direction, product);
@@ -44,10 +52,15 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
         }
         if (largest < limits.tolerance)
             break;
-        const std::vector<double>& preconditioned = multigrid.precondition(residual);
-        const double next = Dot(residual, preconditioned);
-        const double blend = next / agreement;
-        agreement = next;
+        if (!ticker.pumpWhenDue())
+            return false;
+        const std::vector<double>* next = multigrid->precondition(residual);
+        if (!next)
+            return false;
+        const std::vector<double>& preconditioned = *next;
+        const double nextAgreement = Dot(residual, preconditioned);
+        const double blend = nextAgreement / agreement;
+        agreement = nextAgreement;
         for (std::size_t at = 0; at < direction.size(); ++at)
             direction[at] = preconditioned[at] + blend * direction[at];
     }

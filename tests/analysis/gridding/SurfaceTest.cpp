@@ -141,6 +141,8 @@ TEST(SplineSurface, HandlesTheSmallestAreasAndASingleNode)
     const HeightGrid single = Grid(30, 20, {{12, 7, -5.0}}, GriddingOptions{.extrapolate = true});
     EXPECT_NEAR(single.at(0, 0), -5.0, 1e-6);
     EXPECT_NEAR(single.at(29, 19), -5.0, 1e-6);
+    const HeightGrid untaut = Grid(30, 20, {{12, 7, -5.0}}, Untaut());
+    EXPECT_NEAR(untaut.at(29, 0), -5.0, 1e-6) << "no tilt is pinned down, and none is made up";
     const HeightGrid hull = Grid(30, 20, {{12, 7, -5.0}}, GriddingOptions{});
     EXPECT_EQ(hull.at(12, 7), -5.0);
     EXPECT_EQ(hull.at(13, 7), kNoHeight);

@@ -25,6 +25,11 @@ bool ProgressTicker::tick(long long position, long long total)
         }
         nextPercentAt_ = total > 0 ? ((percent + 1) * total + 99) / 100 : std::numeric_limits<long long>::max();
     }
+    return pumpWhenDue();
+}
+
+bool ProgressTicker::pumpWhenDue()
+{
     const auto now = std::chrono::steady_clock::now();
     if (now - lastPump_ < interval_)
         return true;

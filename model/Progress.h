@@ -39,6 +39,9 @@ public:
     bool tick(long long position, long long total);
     // Pumps now, whatever the interval; returns false when asked to stop.
     bool pumpNow();
+    // Pumps when the interval has passed, leaving the percentage alone;
+    // returns false when asked to stop.
+    bool pumpWhenDue();
 
 private:
     IProgress& progress_;

@@ -33,5 +33,6 @@ TCommand AddCopyCommand(CLI::App& tool);
 TCommand AddCheckCommand(CLI::App& tool);
 TCommand AddSampleCommand(CLI::App& tool);
 TCommand AddRenderCommand(CLI::App& tool);
+TCommand AddInterpolateCommand(CLI::App& tool);
 
 }  // namespace tarn::tool

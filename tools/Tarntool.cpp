@@ -19,7 +19,7 @@ using AddCommand = TCommand (*)(CLI::App& tool);
 // Every command, in the order the overview lists them.
 constexpr AddCommand kCommands[] = {
     &AddNewCommand,    &AddInfoCommand, &AddCopyCommand, &AddCheckCommand,
-    &AddSampleCommand,
+    &AddSampleCommand, &AddInterpolateCommand,
 #ifdef TARNTOOL_RENDER
     &AddRenderCommand,
 #endif

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "analysis/gridding/StencilLevel.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace tarn::gridding {
+
+// The grid transfers of the multigrid solver. A coarser grid takes every
+// second node of the finer one (and one more beyond an odd edge). A coarser
+// node's correction spreads bilinearly to the finer nodes within one step
+// of it (weight 1 on its own node, 1/2 per step away along each axis),
+// except to nodes that do not take part; the residual comes back the same
+// way (the transpose).
+
+inline int CoarserSize(int nodes)
+{
+    return nodes / 2 + 1;
+}
+
+// Calls visit(column, row, weight) for the finer nodes that the coarser node
+// (column, row) spreads to, each within the finer grid.
+template <typename Visit>
+void ForEachSpread(int fineColumns, int fineRows, int column, int row, Visit visit)
+{
+    for (int dr = -1; dr <= 1; ++dr) {
+        const int r = 2 * row + dr;
+        if (r < 0 || r >= fineRows)
+            continue;
+        for (int dc = -1; dc <= 1; ++dc) {
+            const int c = 2 * column + dc;
+            if (c >= 0 && c < fineColumns)
+                visit(c, r, (dr == 0 ? 1.0 : 0.5) * (dc == 0 ? 1.0 : 0.5));
+        }
+    }
+}
+
+// Counts the finer nodes that are not plain (do not take part, or have a
+// row of their own) in any rectangle of the grid.
+class NotPlainCounter {
+public:
+    template <typename Fine>
+    explicit NotPlainCounter(const Fine& fine)
+        : columns_(fine.columns()), rows_(fine.rows()),
+          sums_(static_cast<std::size_t>(columns_ + 1) * static_cast<std::size_t>(rows_ + 1), 0)
+    {
+        for (int r = 0; r < rows_; ++r)
+            for (int c = 0; c < columns_; ++c)
+                sums_[slot(c + 1, r + 1)] = (fine.isPlain(fine.index(c, r)) ? 0 : 1) + sums_[slot(c, r + 1)] +
+                                            sums_[slot(c + 1, r)] - sums_[slot(c, r)];
+    }
+
+    // True when every node of columns first..last, rows first..last lies in
+    // the grid and is plain.
+    bool allPlain(int firstColumn, int firstRow, int lastColumn, int lastRow) const
+    {
+        if (firstColumn < 0 || firstRow < 0 || lastColumn >= columns_ || lastRow >= rows_)
+            return false;
+        return sums_[slot(lastColumn + 1, lastRow + 1)] - sums_[slot(firstColumn, lastRow + 1)] -
+                   sums_[slot(lastColumn + 1, firstRow)] + sums_[slot(firstColumn, firstRow)] ==
+               0;
+    }
+
+private:
+    std::size_t slot(int column, int row) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_ + 1) + static_cast<std::size_t>(column);
+    }
+
+    int columns_;
+    int rows_;
+    std::vector<int> sums_;
+};
+
+namespace coarsening {
+
+// The coarser nodes along one axis that the finer node `fine` takes its
+// correction from: fine / 2, or the two around it with weight 1/2 each.
+struct Parents {
+    int first;
+    int count;
+    double weight;
+};
+inline Parents ParentsOf(int fine)
+{
+    const int half = fine >= 0 ? fine / 2 : -((1 - fine) / 2);
+    return fine % 2 == 0 ? Parents{half, 1, 1.0} : Parents{half, 2, 0.5};
+}
+
+// Adds to `out` (a row of the coarser node at the origin) the part that
+// comes through the finer node at offset (pc, pr) from the coarser node's
+// own finer node, with weight pWeight, from that node's row; skip(qc, qr)
+// tells which of the row's nodes (offsets as for p) do not take part.
+template <typename Skip>
+void AddThroughFineNode(Stencil& out, int pc, int pr, double pWeight, const Stencil& fineRow, Skip skip)
+{
+    for (int sr = -2; sr <= 2; ++sr) {
+        const Parents rows = ParentsOf(pr + sr);
+        for (int sc = -2; sc <= 2; ++sc) {
+            const double a = fineRow[StencilSlot(sc, sr)];
+            if (a == 0 || skip(pc + sc, pr + sr))
+                continue;
+            const Parents columns = ParentsOf(pc + sc);
+            const double product = pWeight * a * rows.weight * columns.weight;
+            for (int jr = rows.first; jr < rows.first + rows.count; ++jr)
+                for (int jc = columns.first; jc < columns.first + columns.count; ++jc)
+                    out[StencilSlot(jc, jr)] += product;
+        }
+    }
+}
+
+}  // namespace coarsening
+
+// The Galerkin operator P^T A P of a finer grid: its rows are
+// fine.stencil(at), and P spreads as above to the nodes for which
+// fine.takesPart(at). A finer node whose row is the shared one and whose
+// whole row takes part adds the same pattern wherever it lies, worked out
+// once; a coarser row reached only by such nodes is the same everywhere.
+// keepGoing() is asked after each coarser row; nothing when it says no.
+template <typename Fine, typename KeepGoing>
+std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
+{
+    using coarsening::AddThroughFineNode;
+    const int fineColumns = fine.columns();
+    const int fineRows = fine.rows();
+    StencilLevel coarse(CoarserSize(fineColumns), CoarserSize(fineRows));
+    const NotPlainCounter counter(fine);
+
+    // Finer nodes whose 5 x 5 neighbourhood lies in the grid and takes part,
+    // with the shared row themselves.
+    std::vector<std::uint8_t> openPlain(static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows), 0);
+    {
+        std::vector<int> blocked(static_cast<std::size_t>(fineColumns + 1) * static_cast<std::size_t>(fineRows + 1), 0);
+        const auto slot = [fineColumns](int c, int r) {
+            return static_cast<std::size_t>(r) * static_cast<std::size_t>(fineColumns + 1) + static_cast<std::size_t>(c);
+        };
+        for (int r = 0; r < fineRows; ++r)
+            for (int c = 0; c < fineColumns; ++c)
+                blocked[slot(c + 1, r + 1)] = (fine.takesPart(fine.index(c, r)) ? 0 : 1) + blocked[slot(c, r + 1)] +
+                                              blocked[slot(c + 1, r)] - blocked[slot(c, r)];
+        for (int r = 2; r < fineRows - 2; ++r)
+            for (int c = 2; c < fineColumns - 2; ++c)
+                openPlain[fine.index(c, r)] =
+                    fine.isPlain(fine.index(c, r)) &&
+                    blocked[slot(c + 3, r + 3)] - blocked[slot(c - 2, r + 3)] - blocked[slot(c + 3, r - 2)] +
+                            blocked[slot(c - 2, r - 2)] ==
+                        0;
+    }
+    const Stencil* shared = fine.sharedRow();
+    std::array<Stencil, 9> through{};
+    if (shared)
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc)
+                AddThroughFineNode(through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)], dc, dr,
+                                   (dr == 0 ? 1.0 : 0.5) * (dc == 0 ? 1.0 : 0.5), *shared,
+                                   [](int, int) { return false; });
+
+    std::optional<Stencil> uniform;
+    for (int row = 0; row < coarse.rows(); ++row) {
+        if (!keepGoing())
+            return std::nullopt;
+        for (int column = 0; column < coarse.columns(); ++column) {
+            const std::size_t at = coarse.index(column, row);
+            const bool plain = counter.allPlain(2 * column - 3, 2 * row - 3, 2 * column + 3, 2 * row + 3);
+            if (plain && uniform) {
+                coarse.setRow(at, *uniform, true);
+                continue;
+            }
+            Stencil out{};
+            ForEachSpread(fineColumns, fineRows, column, row, [&](int pc, int pr, double pWeight) {
+                const std::size_t p = fine.index(pc, pr);
+                if (!fine.takesPart(p))
+                    return;
+                const int dc = pc - 2 * column;
+                const int dr = pr - 2 * row;
+                if (openPlain[p]) {
+                    const Stencil& part = through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)];
+                    for (std::size_t k = 0; k < out.size(); ++k)
+                        out[k] += part[k];
+                    return;
+                }
+                AddThroughFineNode(out, dc, dr, pWeight, fine.stencil(p), [&](int qc, int qr) {
+                    const int c = 2 * column + qc;
+                    const int r = 2 * row + qr;
+                    return c < 0 || c >= fineColumns || r < 0 || r >= fineRows || !fine.takesPart(fine.index(c, r));
+                });
+            });
+            if (plain)
+                uniform = out;
+            coarse.setRow(at, out, plain);
+        }
+    }
+    return coarse;
+}
+
+// coarse.rhs = P^T residual.
+void Restrict(int fineColumns, int fineRows, const std::vector<double>& residual, StencilLevel& coarse);
+
+// heights += P * coarse.heights, at the finer nodes that take part.
+template <typename Fine>
+void Prolong(const StencilLevel& coarse, const Fine& fine, std::vector<double>& heights)
+{
+    using coarsening::ParentsOf;
+    const std::vector<double>& corrections = coarse.heights();
+    for (int row = 0; row < fine.rows(); ++row) {
+        const auto rows = ParentsOf(row);
+        for (int column = 0; column < fine.columns(); ++column) {
+            const std::size_t at = fine.index(column, row);
+            if (!fine.takesPart(at))
+                continue;
+            const auto columns = ParentsOf(column);
+            double sum = 0;
+            for (int r = rows.first; r < rows.first + rows.count; ++r)
+                for (int c = columns.first; c < columns.first + columns.count; ++c)
+                    sum += corrections[coarse.index(c, r)];
+            heights[at] += rows.weight * columns.weight * sum;
+        }
+    }
+}
+
+}  // namespace tarn::gridding

@@ -1,0 +1,183 @@
+#include "analysis/gridding/SplineLevel.h"
+
+#include <algorithm>
+
+namespace tarn::gridding {
+
+SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights)
+    : columns_(columns), rows_(rows), uniform_(UniformStencil(weights)),
+      heights_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0.0),
+      fixed_(heights_.size(), 0), rhs_(heights_.size(), 0.0), own_(heights_.size(), -1)
+{
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column)
+            if (row < 2 || row >= rows_ - 2 || column < 2 || column >= columns_ - 2) {
+                OwnRow& own = ownRow(index(column, row));
+                own.stencil = EnergyStencil(columns_, rows_, weights, column, row);
+                own.nearEdge = true;
+            }
+    updateFarRows();
+}
+
+void SplineLevel::updateFarRows()
+{
+    farRows_.clear();
+    farRows_.reserve(ownRows_.size());
+    for (const OwnRow& own : ownRows_) {
+        const Stencil& s = own.stencil;
+        farRows_.push_back({s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
+                            s[StencilSlot(0, 2)], own.constant, own.nearEdge});
+    }
+}
+
+SplineLevel::OwnRow& SplineLevel::ownRow(std::size_t at)
+{
+    if (own_[at] < 0) {
+        own_[at] = static_cast<std::int32_t>(ownRows_.size());
+        ownRows_.push_back({uniform_, 0, false});
+    }
+    return ownRows_[static_cast<std::size_t>(own_[at])];
+}
+
+// A term w * ((z_after - z_before) / 2 - slope)^2 adds w/4 to the diagonal
+// of both nodes, -w/4 between them, and -+ w * slope / 2 to their constants.
+void SplineLevel::addSlopeTerms(const std::vector<SlopeTerm>& terms)
+{
+    for (const SlopeTerm& term : terms) {
+        const std::size_t towardsBefore = term.alongRow ? StencilSlot(-2, 0) : StencilSlot(0, -2);
+        const std::size_t towardsAfter = term.alongRow ? StencilSlot(2, 0) : StencilSlot(0, 2);
+        const double quarter = term.weight / 4;
+        OwnRow& after = ownRow(term.after);
+        after.stencil[kStencilCentre] += quarter;
+        after.stencil[towardsBefore] -= quarter;
+        after.constant -= term.weight * term.slope / 2;
+        OwnRow& before = ownRow(term.before);
+        before.stencil[kStencilCentre] += quarter;
+        before.stencil[towardsAfter] -= quarter;
+        before.constant += term.weight * term.slope / 2;
+    }
+    updateFarRows();
+}
+
+SplineLevel SplineLevel::homogeneous() const
+{
+    SplineLevel copy(*this);
+    std::fill(copy.heights_.begin(), copy.heights_.end(), 0.0);
+    std::fill(copy.rhs_.begin(), copy.rhs_.end(), 0.0);
+    for (OwnRow& row : copy.ownRows_)
+        row.constant = 0;
+    copy.updateFarRows();
+    return copy;
+}
+
+double SplineLevel::uniformOffCentre(const double* values, std::size_t at) const
+{
+    const auto step = static_cast<std::ptrdiff_t>(columns_);
+    const double* z = values + at;
+    const Stencil& s = uniform_;
+    return s[StencilSlot(-1, 0)] * (z[-1] + z[1] + z[-step] + z[step]) +
+           s[StencilSlot(-1, -1)] * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
+           s[StencilSlot(-2, 0)] * (z[-2] + z[2] + z[-2 * step] + z[2 * step]);
+}
+
+double SplineLevel::offCentre(const double* values, int column, int row, std::size_t at) const
+{
+    const Stencil& s = stencil(at);
+    if (column >= 2 && column < columns_ - 2 && row >= 2 && row < rows_ - 2)
+        return OffCentreProduct(s, values + at, static_cast<std::ptrdiff_t>(columns_));
+    double sum = 0;
+    for (int dr = -2; dr <= 2; ++dr) {
+        const int r = row + dr;
+        if (r < 0 || r >= rows_)
+            continue;
+        for (int dc = -2; dc <= 2; ++dc) {
+            const int c = column + dc;
+            if (c < 0 || c >= columns_ || (dr == 0 && dc == 0))
+                continue;
+            sum += s[StencilSlot(dc, dr)] * values[index(c, r)];
+        }
+    }
+    return sum;
+}
+
+double SplineLevel::ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const
+{
+    const FarRow& far = farRows_[own];
+    if (far.nearEdge)
+        return offCentre(values, column, row, at);
+    const auto step = static_cast<std::ptrdiff_t>(columns_);
+    const double* z = values + at;
+    return uniform_[StencilSlot(-1, 0)] * (z[-1] + z[1] + z[-step] + z[step]) +
+           uniform_[StencilSlot(-1, -1)] * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
+           far.west * z[-2] + far.east * z[2] + far.north * z[-2 * step] + far.south * z[2 * step];
+}
+
+void SplineLevel::relaxOwn(int column, int row, std::size_t at)
+{
+    const auto own = static_cast<std::size_t>(own_[at]);
+    const FarRow& far = farRows_[own];
+    if (far.centre > 0)
+        heights_[at] = (rhs_[at] - far.constant - ownOffCentre(own, heights_.data(), column, row, at)) / far.centre;
+}
+
+void SplineLevel::relax(Sweep direction)
+{
+    // Uniform rows with every coefficient divided by the diagonal; the side
+    // neighbour just moved is added last so that the chain from node to node
+    // is one multiply-add.
+    const double diagonal = uniform_[kStencilCentre];
+    const double side = -uniform_[StencilSlot(-1, 0)] / diagonal;
+    const double corner = -uniform_[StencilSlot(-1, -1)] / diagonal;
+    const double far = -uniform_[StencilSlot(-2, 0)] / diagonal;
+    const auto step = static_cast<std::ptrdiff_t>(columns_);
+    const bool forward = direction == Sweep::Forward;
+    const std::ptrdiff_t moved = forward ? -1 : 1;
+    for (int r = 0; r < rows_; ++r) {
+        const int row = forward ? r : rows_ - 1 - r;
+        for (int c = 0; c < columns_; ++c) {
+            const int column = forward ? c : columns_ - 1 - c;
+            const std::size_t at = index(column, row);
+            if (fixed_[at])
+                continue;
+            if (own_[at] >= 0) {
+                relaxOwn(column, row, at);
+                continue;
+            }
+            double* z = heights_.data() + at;
+            const double partial = side * (z[-moved] + z[-step] + z[step]) +
+                                   corner * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
+                                   far * (z[-2] + z[2] + z[-2 * step] + z[2 * step]) + rhs_[at] / diagonal;
+            *z = partial + side * z[moved];
+        }
+    }
+}
+
+void SplineLevel::apply(const std::vector<double>& values, std::vector<double>& out) const
+{
+    out.assign(size(), 0.0);
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column) {
+            const std::size_t at = index(column, row);
+            if (fixed_[at])
+                continue;
+            if (own_[at] < 0) {
+                out[at] = uniform_[kStencilCentre] * values[at] + uniformOffCentre(values.data(), at);
+            } else {
+                const auto own = static_cast<std::size_t>(own_[at]);
+                out[at] = farRows_[own].centre * values[at] + ownOffCentre(own, values.data(), column, row, at);
+            }
+        }
+}
+
+void SplineLevel::residual(std::vector<double>& out) const
+{
+    apply(heights_, out);
+    for (std::size_t at = 0; at < out.size(); ++at) {
+        if (fixed_[at])
+            continue;
+        const double constant = own_[at] < 0 ? 0.0 : farRows_[static_cast<std::size_t>(own_[at])].constant;
+        out[at] = rhs_[at] - constant - out[at];
+    }
+}
+
+}  // namespace tarn::gridding

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "analysis/gridding/SplineEnergy.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tarn::gridding {
+
+// A soft condition that the slope across a known node, (z[after] -
+// z[before]) / 2, be `slope`, with the given weight; before and after are
+// the node's neighbours on either side along a row or a column.
+struct SlopeTerm {
+    bool alongRow = true;
+    std::size_t before = 0;
+    std::size_t after = 0;
+    double slope = 0;
+    double weight = 0;
+};
+
+enum class Sweep { Forward, Backward };
+
+// The finest grid of the solver: heights, which nodes are held, a
+// right-hand side, and the equations "operator * heights + constant = rhs"
+// at the free nodes whose solution is the minimum of the spline's energy.
+// Nodes away from the edges and from slope terms share one stencil; the
+// others keep their own.
+class SplineLevel {
+public:
+    SplineLevel(int columns, int rows, SplineWeights weights);
+
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    std::size_t size() const { return heights_.size(); }
+    std::size_t index(int column, int row) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+    }
+
+    std::vector<double>& heights() { return heights_; }
+    const std::vector<double>& heights() const { return heights_; }
+    // 1 where the height is held, 0 where the relaxation may move it.
+    std::vector<std::uint8_t>& fixed() { return fixed_; }
+    const std::vector<std::uint8_t>& fixed() const { return fixed_; }
+    std::vector<double>& rhs() { return rhs_; }
+
+    // Adds slope conditions.
+    void addSlopeTerms(const std::vector<SlopeTerm>& terms);
+
+    // The same grid and equations with every held height, every slope and the
+    // right-hand side at 0: the equations that a correction of the heights
+    // satisfies.
+    SplineLevel homogeneous() const;
+
+    // The operator's row of a node.
+    const Stencil& stencil(std::size_t at) const
+    {
+        return own_[at] < 0 ? uniform_ : ownRows_[static_cast<std::size_t>(own_[at])].stencil;
+    }
+
+    bool takesPart(std::size_t at) const { return fixed_[at] == 0; }
+    bool isPlain(std::size_t at) const { return fixed_[at] == 0 && own_[at] < 0; }
+    const Stencil* sharedRow() const { return &uniform_; }
+
+    // out = operator * values at the free nodes (constants left out), 0 at
+    // the held ones.
+    void apply(const std::vector<double>& values, std::vector<double>& out) const;
+
+    // One Gauss-Seidel sweep over the free nodes, row by row, forward (row 0
+    // first) or backward.
+    void relax(Sweep direction);
+    // rhs - operator * heights - constant at the free nodes, 0 at the held
+    // ones.
+    void residual(std::vector<double>& out) const;
+
+private:
+    struct OwnRow {
+        Stencil stencil;
+        double constant = 0;
+        bool nearEdge = false;
+    };
+    // What the sweeps read of an own row away from the edges: it differs
+    // from the shared row only at its centre and at the four nodes two steps
+    // away.
+    struct FarRow {
+        double centre;
+        double west;
+        double east;
+        double north;
+        double south;
+        double constant;
+        bool nearEdge;
+    };
+    void updateFarRows();
+    OwnRow& ownRow(std::size_t at);
+    // The sum over the row's other nodes of coefficient times height.
+    double offCentre(const double* values, int column, int row, std::size_t at) const;
+    double uniformOffCentre(const double* values, std::size_t at) const;
+    double ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const;
+    void relaxOwn(int column, int row, std::size_t at);
+
+    int columns_;
+    int rows_;
+    Stencil uniform_;
+    std::vector<double> heights_;
+    std::vector<std::uint8_t> fixed_;
+    std::vector<double> rhs_;
+    // Index into ownRows_ of each node's row, -1 for the uniform one.
+    std::vector<std::int32_t> own_;
+    std::vector<OwnRow> ownRows_;
+    std::vector<FarRow> farRows_;  // one per own row
+};
+
+}  // namespace tarn::gridding

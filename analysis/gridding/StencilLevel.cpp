@@ -1,0 +1,63 @@
+#include "analysis/gridding/StencilLevel.h"
+
+
+namespace tarn::gridding {
+
+StencilLevel::StencilLevel(int columns, int rows)
+    : columns_(columns), rows_(rows),
+      stencils_(new Stencil[static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows)]),
+      plain_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0), takesPart_(plain_.size(), 0),
+      heights_(plain_.size(), 0.0), rhs_(plain_.size(), 0.0)
+{
+}
+
+// The row's product with the heights, leaving out the node itself.
+double StencilLevel::rowProduct(int column, int row, std::size_t at) const
+{
+    const Stencil& stencil = stencils_[at];
+    if (column >= 2 && column < columns_ - 2 && row >= 2 && row < rows_ - 2)
+        return OffCentreProduct(stencil, heights_.data() + at, static_cast<std::ptrdiff_t>(columns_));
+    double sum = 0;
+    for (int dr = -2; dr <= 2; ++dr) {
+        const int r = row + dr;
+        if (r < 0 || r >= rows_)
+            continue;
+        for (int dc = -2; dc <= 2; ++dc) {
+            const int c = column + dc;
+            if (c < 0 || c >= columns_ || (dr == 0 && dc == 0))
+                continue;
+            sum += stencil[static_cast<std::size_t>((dr + 2) * 5 + dc + 2)] * heights_[index(c, r)];
+        }
+    }
+    return sum;
+}
+
+void StencilLevel::relaxNode(int column, int row)
+{
+    const std::size_t at = index(column, row);
+    if (takesPart(at))
+        heights_[at] = (rhs_[at] - rowProduct(column, row, at)) / stencils_[at][12];
+}
+
+void StencilLevel::relax(Sweep direction)
+{
+    const bool forward = direction == Sweep::Forward;
+    for (int r = 0; r < rows_; ++r) {
+        const int row = forward ? r : rows_ - 1 - r;
+        for (int c = 0; c < columns_; ++c)
+            relaxNode(forward ? c : columns_ - 1 - c, row);
+    }
+}
+
+void StencilLevel::residual(std::vector<double>& out) const
+{
+    out.assign(heights_.size(), 0.0);
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column) {
+            const std::size_t at = index(column, row);
+            if (takesPart(at))
+                out[at] = rhs_[at] - rowProduct(column, row, at) - stencils_[at][12] * heights_[at];
+        }
+}
+
+}  // namespace tarn::gridding

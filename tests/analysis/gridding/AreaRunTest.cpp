@@ -1,5 +1,6 @@
 // Interpolating a map's area: through the library's working files as the
 // editor does, and straight from the engine as tarntool does.
+#include "tests/common/TempPath.h"
 #include "SurfaceFixtures.h"
 
 #include "analysis/gridding/AreaInterpolation.h"
@@ -56,7 +57,8 @@ SplineRun PlaneRun()
 // while it lives.
 class ScratchTempDir {
 public:
-    ScratchTempDir() : path_(std::filesystem::temp_directory_path() / "tarn-gridding-test")
+    // A short name: the working files' paths must fit the library's fields.
+    ScratchTempDir() : path_(tarn::test::UniqueTempPath("g"))
     {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);

@@ -89,6 +89,28 @@ TEST(FormatRegistry, EachReaderClaimsItsOwnFilesAndNoOtherReadersFiles)
     }
 }
 
+TEST(FormatRegistry, TheFixtureFilesOfEachFormatAreReadWhole)
+{
+    int files = 0;
+    for (const auto* format : AllFormats()) {
+        const std::filesystem::path folder = std::filesystem::path(TARN_TEST_DATA) / format->Description().name;
+        if (!std::filesystem::exists(folder))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            TNet net;
+            MakeGrid(net, 21, 20);
+            NullProgress quiet;
+            TImportParameters parameters;
+            parameters.digital.sample = 1;
+            EXPECT_EQ(IdentifyFile(*format, entry.path()), FileVerdict::Mine) << entry.path();
+            EXPECT_EQ(ImportFile(*format, entry.path(), net, parameters, quiet), ImportOutcome::Completed)
+                << entry.path();
+            ++files;
+        }
+    }
+    EXPECT_EQ(files, 7);
+}
+
 class FormatFiles : public ::testing::Test {
 protected:
     void TearDown() override { std::filesystem::remove_all(folder_); }

@@ -5,7 +5,7 @@
 #include "model/Net.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace tarn {
@@ -35,24 +35,33 @@ double HeightFactor(const TMapHeader& header)
     return header.UnitScale * 0.05;
 }
 
-class TDxfText {
-public:
-    void Line(std::string_view line)
-    {
-        text_ += line;
-        text_ += kLineEnd;
-    }
-    template <typename... Texts>
-    void Lines(Texts... lines)
-    {
-        (Line(lines), ...);
-    }
-    const std::string& Text() const { return text_; }
-    void Reserve(std::size_t size) { text_.reserve(size); }
+void AppendInteger(std::string& text, int value)
+{
+    char digits[16];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
 
-private:
-    std::string text_;
-};
+// Right-aligned in 8 characters with 2 decimals, wider when it must be.
+void AppendHeight(std::string& text, double value)
+{
+    char digits[48];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    if (length < 8)
+        text.append(8 - length, ' ');
+    text.append(digits, length);
+}
+
+// Lines joined with the line end after each.
+std::string Lines(std::initializer_list<std::string_view> lines)
+{
+    std::string text;
+    for (const auto line : lines) {
+        text += line;
+        text += kLineEnd;
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -63,22 +72,29 @@ void TDxfFormat::Write(const TNet& net, std::ostream& out, const TExportParamete
     TExchangeProgress status(progress, kExporting, kDescription.title);
     const auto& h = net.MapHeader;
     const double factor = HeightFactor(h);
-    TDxfText dxf;
-    dxf.Reserve(net.Points().size() * 80 + 512);
-    dxf.Lines(" 0", "SECTION", " 2", "ENTITIES");
-    dxf.Lines(" 0", "POLYLINE", " 8", "0", " 66", "     1", " 10", "0", " 20", "0", " 30", "0", " 70", "     16");
-    dxf.Lines(" 71", "    " + std::to_string(h.Rows), " 72", "    " + std::to_string(h.Columns));
+    std::string text = Lines({" 0", "SECTION", " 2", "ENTITIES", " 0", "POLYLINE", " 8", "0", " 66", "     1", " 10",
+                              "0", " 20", "0", " 30", "0", " 70", "     16", " 71", "    " + std::to_string(h.Rows),
+                              " 72", "    " + std::to_string(h.Columns)});
+    // Each vertex: its layer, then x, y and z, then the mesh vertex flag.
+    const std::string vertexHead = Lines({" 0", "VERTEX", " 8", "0", " 10"});
+    const std::string beforeY = std::string(kLineEnd) + " 20" + std::string(kLineEnd);
+    const std::string beforeZ = std::string(kLineEnd) + " 30" + std::string(kLineEnd);
+    const std::string vertexTail = std::string(kLineEnd) + Lines({" 70", "    64"});
     const auto& points = net.Points();
-    char height[32];
+    text.reserve(text.size() + points.size() * 80 + 64);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& point = points[i];
-        std::snprintf(height, sizeof height, "%8.2f", point.Height * factor);
-        dxf.Lines(" 0", "VERTEX", " 8", "0", " 10", std::to_string(point.X + 500), " 20",
-                  std::to_string(point.Y + 500), " 30", height, " 70", "    64");
+        text += vertexHead;
+        AppendInteger(text, point.X + 500);
+        text += beforeY;
+        AppendInteger(text, point.Y + 500);
+        text += beforeZ;
+        AppendHeight(text, point.Height * factor);
+        text += vertexTail;
         status.Tick(static_cast<long long>(i + 1), static_cast<long long>(points.size()));
     }
-    dxf.Lines(" 0", "SEQEND", " 8", "0", " 0", "ENDSEC", " 0", "EOF");
-    WriteOrThrow(out, dxf.Text());
+    text += Lines({" 0", "SEQEND", " 8", "0", " 0", "ENDSEC", " 0", "EOF"});
+    WriteOrThrow(out, text);
 }
 
 }  // namespace tarn

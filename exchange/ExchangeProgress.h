@@ -21,12 +21,22 @@ public:
     TExchangeProgress(const TExchangeProgress&) = delete;
     TExchangeProgress& operator=(const TExchangeProgress&) = delete;
 
-    // Reports position of total; false when the user asked to stop.
-    bool Tick(long long position, long long total) { return ticker_.tick(position, total); }
+    // Reports position of total; false when the user asked to stop. Loops
+    // over lines or values call it every time; it looks at the clock only
+    // every so many calls.
+    bool Tick(long long position, long long total)
+    {
+        if (++calls_ % kCallsPerLook != 0 && position != total)
+            return true;
+        return ticker_.tick(position, total);
+    }
 
 private:
+    static constexpr unsigned kCallsPerLook = 64;
+
     IProgress& progress_;
     ProgressTicker ticker_;
+    unsigned calls_ = 0;
 };
 
 inline constexpr std::string_view kImporting = "Importing";

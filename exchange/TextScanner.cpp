@@ -17,43 +17,56 @@ constexpr long long kSaturation = 1'000'000'000'000'000LL;
 
 }  // namespace
 
-int TTextScanner::Peek() const
+bool TTextScanner::Fill()
 {
-    const auto c = buffer_->sgetc();
-    return std::char_traits<char>::eq_int_type(c, std::char_traits<char>::eof())
-               ? kEnd
-               : static_cast<unsigned char>(std::char_traits<char>::to_char_type(c));
+    consumedBefore_ = Position();
+    chunk_.resize(kChunk);
+    const auto got = source_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+    chunk_.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    begin_ = at_ = chunk_.data();
+    end_ = at_ + chunk_.size();
+    return at_ < end_;
 }
 
-int TTextScanner::Get()
+template <typename Stop>
+bool TTextScanner::AppendUntil(std::string& text, std::size_t maxLength, Stop stop)
 {
-    const int c = Peek();
-    if (c != kEnd) {
-        buffer_->sbumpc();
-        ++position_;
+    while (Peek() != kEnd) {
+        const char* found = std::find_if(at_, end_, stop);
+        const auto room = maxLength - std::min(maxLength, text.size());
+        text.append(at_, std::min(static_cast<std::size_t>(found - at_), room));
+        at_ = found;
+        if (found != end_)
+            return true;
     }
-    return c;
+    return false;
 }
 
 void TTextScanner::SkipSpace()
 {
     while (IsSpace(Peek()))
-        Get();
+        ++at_;
 }
 
 std::size_t TTextScanner::Skip(std::size_t count)
 {
     std::size_t skipped = 0;
-    while (skipped < count && Get() != kEnd)
-        ++skipped;
+    while (skipped < count && Peek() != kEnd) {
+        const auto step = std::min(count - skipped, static_cast<std::size_t>(end_ - at_));
+        at_ += step;
+        skipped += step;
+    }
     return skipped;
 }
 
 std::string TTextScanner::Take(std::size_t count)
 {
     std::string text;
-    for (int c; text.size() < count && (c = Get()) != kEnd;)
-        text.push_back(static_cast<char>(c));
+    while (text.size() < count && Peek() != kEnd) {
+        const auto step = std::min(count - text.size(), static_cast<std::size_t>(end_ - at_));
+        text.append(at_, step);
+        at_ += step;
+    }
     return text;
 }
 
@@ -62,17 +75,8 @@ bool TTextScanner::ReadLine(std::string& line, std::size_t maxLength)
     line.clear();
     if (AtEnd())
         return false;
-    for (int c; (c = Get()) != kEnd;) {
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            if (Peek() == '\n')
-                Get();
-            break;
-        }
-        if (line.size() < maxLength)
-            line.push_back(static_cast<char>(c));
-    }
+    if (AppendUntil(line, maxLength, [](char c) { return c == '\n' || c == '\r'; }) && Get() == '\r' && Peek() == '\n')
+        Get();
     return true;
 }
 
@@ -80,11 +84,7 @@ std::string TTextScanner::ReadWord(std::size_t maxLength)
 {
     SkipSpace();
     std::string word;
-    while (Peek() != kEnd && !IsSpace(Peek())) {
-        const int c = Get();
-        if (word.size() < maxLength)
-            word.push_back(static_cast<char>(c));
-    }
+    AppendUntil(word, maxLength, [](char c) { return IsSpace(static_cast<unsigned char>(c)); });
     return word;
 }
 
@@ -103,8 +103,8 @@ std::optional<long long> TTextScanner::ReadInteger()
         return std::nullopt;
     }
     long long value = 0;
-    while (IsDigit(Peek()))
-        value = std::min(value * 10 + (Get() - '0'), kSaturation);
+    for (int c; IsDigit(c = Peek()); ++at_)
+        value = std::min(value * 10 + (c - '0'), kSaturation);
     return negative ? -value : value;
 }
 
@@ -128,18 +128,21 @@ std::optional<long long> ParseTrimmedInteger(std::string_view text)
 std::optional<double> ParseReal(std::string_view text)
 {
     text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
     if (text.empty() || text.size() > 64)
         return std::nullopt;
-    char digits[64];
-    std::size_t length = 0;
-    for (const char c : text)
-        digits[length++] = (c == 'D' || c == 'd') ? 'E' : c;
-    const char* begin = digits;
-    if (*begin == '+')
-        ++begin;
+    // Fortran's exponent mark becomes the one from_chars knows.
+    char copy[64];
+    const auto mark = text.find_first_of("Dd");
+    if (mark != std::string_view::npos) {
+        std::copy(text.begin(), text.end(), copy);
+        copy[mark] = 'E';
+        text = std::string_view(copy, text.size());
+    }
     double value = 0;
-    const auto [end, error] = std::from_chars(begin, digits + length, value);
-    if (error != std::errc{} || end != digits + length || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
@@ -8,21 +9,27 @@
 
 namespace tarn {
 
-// Reads a text file character by character from a stream's buffer, for the
-// readers of the text formats. Nothing it reads can grow without bound: lines
-// and tokens are cut at the length the caller allows.
+// Reads a text file from a stream's buffer in large chunks, for the readers
+// of the text formats. Nothing it reads can grow without bound: lines and
+// words are cut at the length the caller allows. It reads ahead of what it
+// hands out, so the stream is not meant to be read past it afterwards.
 class TTextScanner {
 public:
-    explicit TTextScanner(std::istream& in) : buffer_(in.rdbuf()) {}
-    explicit TTextScanner(std::streambuf& buffer) : buffer_(&buffer) {}
+    explicit TTextScanner(std::istream& in) : source_(in.rdbuf()) {}
+    explicit TTextScanner(std::streambuf& buffer) : source_(&buffer) {}
 
     static constexpr int kEnd = -1;
 
-    int Peek() const;
-    int Get();
-    bool AtEnd() const { return Peek() == kEnd; }
+    int Peek() { return at_ < end_ || Fill() ? static_cast<unsigned char>(*at_) : kEnd; }
+    int Get()
+    {
+        const int c = Peek();
+        at_ += c != kEnd ? 1 : 0;
+        return c;
+    }
+    bool AtEnd() { return Peek() == kEnd; }
     // Characters consumed so far.
-    long long Position() const { return position_; }
+    long long Position() const { return consumedBefore_ + (at_ - begin_); }
 
     // Skips blanks, tabs and line ends.
     void SkipSpace();
@@ -46,8 +53,21 @@ public:
     std::optional<long long> ReadInteger();
 
 private:
-    std::streambuf* buffer_;
-    long long position_ = 0;
+    static constexpr std::size_t kChunk = 64 * 1024;
+
+    // Reads the next chunk; false at the end of the stream.
+    bool Fill();
+    // Appends the characters before the first one `stop` accepts, up to
+    // what `text` may hold; true when it reached such a character.
+    template <typename Stop>
+    bool AppendUntil(std::string& text, std::size_t maxLength, Stop stop);
+
+    std::streambuf* source_;
+    std::string chunk_;
+    const char* begin_ = nullptr;
+    const char* at_ = nullptr;
+    const char* end_ = nullptr;
+    long long consumedBefore_ = 0;
 };
 
 // A real number filling the whole text but for blanks around it, with "D" or

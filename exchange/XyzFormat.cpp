@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
-#include <vector>
 
 namespace tarn {
 
@@ -38,12 +38,21 @@ constexpr double kCoordinateLimit = 1e15;
 constexpr std::string_view kFreeLine = "Exported from Glenmarrowscape";
 constexpr int kFirstLegendSlot = 8;
 
-std::vector<std::string_view> SplitCommas(std::string_view line)
+// The comma-separated fields of a line; those past the seventh are not
+// needed and stay in the seventh.
+struct TFields {
+    std::array<std::string_view, 7> field;
+    std::size_t count = 0;
+    std::string_view operator[](std::size_t i) const { return field[i]; }
+    std::size_t size() const { return count; }
+};
+
+TFields SplitCommas(std::string_view line)
 {
-    std::vector<std::string_view> fields;
+    TFields fields;
     for (std::size_t at = 0;;) {
-        const auto comma = line.find(',', at);
-        fields.push_back(line.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
+        const auto comma = fields.count + 1 < fields.field.size() ? line.find(',', at) : std::string_view::npos;
+        fields.field[fields.count++] = line.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at);
         if (comma == std::string_view::npos)
             return fields;
         at = comma + 1;
@@ -117,6 +126,29 @@ std::optional<long long> GridIndex(long long distance, long long divisor, int of
     if (index % s != 0)
         return std::nullopt;
     return index / s;
+}
+
+void AppendInteger(std::string& text, long long value)
+{
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+// A height with one decimal: metres from tenths of a metre, or whole
+// heights followed by ".0".
+void AppendOneDecimal(std::string& text, int height, bool tenths)
+{
+    if (!tenths) {
+        AppendInteger(text, height);
+        text += ".0";
+        return;
+    }
+    if (height < 0)
+        text += '-';
+    const int magnitude = height < 0 ? -height : height;
+    AppendInteger(text, magnitude / 10);
+    text += '.';
+    text += static_cast<char>('0' + magnitude % 10);
 }
 
 }  // namespace
@@ -248,7 +280,7 @@ void TXyzFormat::Write(const TNet& net, std::ostream& out, const TExportParamete
     const long long spacing = h.Spacing;
     const auto units = static_cast<MapUnits>(h.MapUnits);
     const char letter = units == MapUnits::Imperial ? 'i' : units == MapUnits::MicroMetric ? 'u' : 'm';
-    const double divisor = units == MapUnits::MicroMetric ? 10 : 1;
+    const bool tenths = units == MapUnits::MicroMetric;
 
     std::string text;
     text.reserve(static_cast<std::size_t>(columns) * rows * 24 + 1024);
@@ -274,9 +306,12 @@ void TXyzFormat::Write(const TNet& net, std::ostream& out, const TExportParamete
             // The square north-east of the node; nodes on the eastern and
             // northern edges have none.
             const TGridSquare* square = c < columns && r < rows ? net.GetSquare(c + (columns - 1) * (rows - r - 1)) : nullptr;
-            std::snprintf(buffer, sizeof buffer, "%lld,%lld,%.1f,", (c - 1) * spacing, (r - 1) * spacing,
-                          node->Height / divisor);
-            text += buffer;
+            AppendInteger(text, (c - 1) * spacing);
+            text += ',';
+            AppendInteger(text, (r - 1) * spacing);
+            text += ',';
+            AppendOneDecimal(text, node->Height, tenths);
+            text += ',';
             text += AttributeOfTerrain(square ? square->Terrain : 0);
             text += kLineEnd;
         }

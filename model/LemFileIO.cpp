@@ -4,16 +4,21 @@
 #include "model/Errors.h"
 #include "model/Net.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace tarn {
 
-bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress)
+std::ifstream OpenLemFile(const std::filesystem::path& path)
 {
     std::ifstream stream(path, std::ios::binary);
     if (!stream || std::filesystem::is_directory(path))
         throw ETarnError(std::string(msg::ErrorOpeningLem) + ": " + path.string());
+    return stream;
+}
+
+bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progress)
+{
+    auto stream = OpenLemFile(path);
     return net.LoadFromStream(stream, progress);
 }
 

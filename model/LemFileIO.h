@@ -4,10 +4,15 @@
 #include "model/Progress.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace tarn {
 
 class TNet;
+
+// Opens a LEM file for reading; throws "E0060 Error opening lem file" with
+// the path when it cannot be read.
+std::ifstream OpenLemFile(const std::filesystem::path& path);
 
 // Loads a LEM file into the map. Returns false when the user aborted; throws
 // ETarnError with the coded message when the file cannot be opened or is

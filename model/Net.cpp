@@ -1,5 +1,7 @@
 #include "model/Net.h"
 
+#include "model/MapScale.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -127,21 +129,17 @@ void TNet::Clear()
 void TNet::ComputeMapScale()
 {
     auto& h = MapHeader;
-    const double shortSide = std::min(h.ExtentX * 0.1, h.ExtentY * 0.1);
-    const double unitsPerLargeUnit = h.MapUnits == static_cast<int>(MapUnits::Imperial) ? 5280.0 : 1000.0;
-    // A map shorter than a tenth of a mile or km has no extent to divide by;
-    // it gets the largest scale the field can hold.
-    h.UnitScale = shortSide > 0 ? RoundToInt16(unitsPerLargeUnit / shortSide)
-                                : std::numeric_limits<std::int16_t>::max();
-    const std::int16_t side = RoundToInt16(shortSide);
-    h.ShortSide = side == 0 ? std::int16_t{1} : side;
+    const double shortExtent = std::min(h.ExtentX, h.ExtentY);
+    // A map without extent has no scale; it gets the largest the field holds.
+    h.UnitScale = RoundToInt16(UnitScaleFor(static_cast<MapUnits>(h.MapUnits), shortExtent));
+    h.ShortSide = RoundToInt16(ShortSideFor(shortExtent));
 }
 
 void TNet::ComputeWorldSize()
 {
     auto& h = MapHeader;
-    h.WorldWidth = RoundToInt16(h.UnitScale * 0.1 * (h.ExtentX - 1));
-    h.WorldHeight = RoundToInt16(h.UnitScale * 0.1 * (h.ExtentY - 1));
+    h.WorldWidth = RoundToInt16(WorldSpan(h.UnitScale, h.ExtentX));
+    h.WorldHeight = RoundToInt16(WorldSpan(h.UnitScale, h.ExtentY));
 }
 
 void TNet::BuildSquares(int rows, int columns)
@@ -211,9 +209,8 @@ void TNet::UpdateSquares()
 
 TWorldPoint TNet::GetCorner(int corner) const
 {
-    const int s = MapHeader.UnitScale;
-    const int halfX = s * MapHeader.ExtentX / 20;
-    const int halfY = s * MapHeader.ExtentY / 20;
+    const int halfX = CornerOffset(MapHeader.UnitScale, MapHeader.ExtentX);
+    const int halfY = CornerOffset(MapHeader.UnitScale, MapHeader.ExtentY);
     const bool east = corner == EastSouth || corner == EastNorth;
     const bool north = corner == WestNorth || corner == EastNorth;
     return {east ? halfX : -halfX, north ? halfY : -halfY};

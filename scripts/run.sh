@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and opens the bundled sample map: in the editor when a
-# display is there; otherwise it prints what the map holds and renders a view
-# of it to build/sample.bmp.
+# display is there; otherwise it prints a short summary of the map and renders
+# a view of it to build/sample.bmp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +13,7 @@ sample=data/sample.lem
 if [ -n "${DISPLAY:-}" ]; then
   build/editor/tarnedit "$sample"
 else
-  build/tools/tarntool info "$sample"
+  build/tools/tarntool info --brief "$sample"
   build/tools/tarntool render "$sample" -o build/sample.bmp --size 800x500
   echo "No display: the sample map's view was rendered to build/sample.bmp"
 fi

@@ -9,6 +9,7 @@ packages=(
   libglu1-mesa-dev libgl1-mesa-dev libosmesa6-dev libgl1-mesa-dri
   xvfb xauth x11-utils imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
 )
 

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <string_view>
-#include <vector>
-#include <string>
+#include <functional>
+
+namespace CLI {
+class App;
+}
 
 namespace tarn::tool {
 
@@ -11,14 +13,24 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitRefused = 1;  // the input was refused (a coded message was printed)
 inline constexpr int kExitUsage = 2;    // the command line could not be understood
 
-// One tarntool command. `run` gets the words after the command's name and
-// returns the exit code; it may throw CommandLine's UsageError or ETarnError,
-// which the dispatcher turns into messages and exit codes.
-struct ToolCommand {
-    std::string_view name;
-    std::string_view summary;
-    std::string_view help;  // the full --help text
-    int (*run)(const std::vector<std::string>& words);
+// One command as declared on the tool's command line.
+struct TCommand {
+    // The command's CLI11 subcommand: its options, their checks and help.
+    CLI::App* subcommand = nullptr;
+    // Runs the command with the values its options were parsed into and
+    // returns the exit code. Input it refuses is thrown as ETarnError.
+    std::function<int()> run;
 };
+
+// Each command lives in a file of its own with one of these functions, which
+// adds the command's subcommand to the tool and binds its options to values
+// the run function reads. A new command adds its file and one entry to the
+// list in Tarntool.cpp.
+TCommand AddNewCommand(CLI::App& tool);
+TCommand AddInfoCommand(CLI::App& tool);
+TCommand AddCopyCommand(CLI::App& tool);
+TCommand AddCheckCommand(CLI::App& tool);
+TCommand AddSampleCommand(CLI::App& tool);
+TCommand AddRenderCommand(CLI::App& tool);
 
 }  // namespace tarn::tool

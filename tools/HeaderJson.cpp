@@ -1,159 +1,165 @@
 #include "tools/HeaderJson.h"
 
 #include "model/Net.h"
-#include "tools/JsonWriter.h"
+#include "model/TextCodec.h"
+#include "tools/HeightRange.h"
 
-#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
 
 namespace tarn::tool {
 
 namespace {
 
-void WriteGrid(JsonWriter& json, const TMapHeader& h)
+using Json = nlohmann::ordered_json;
+
+// A real as JSON: whole values as integers ("30", not "30.0"), values that
+// are not numbers as null.
+Json Number(double value)
 {
-    static const char* const kUnits[] = {"Imperial", "Metric", "MicroMetric"};
-    json.value("Signature", static_cast<long long>(h.Signature))
-        .value("Version", static_cast<long long>(h.Version))
-        .value("Columns", static_cast<long long>(h.Columns))
-        .value("Rows", static_cast<long long>(h.Rows))
-        .value("WorldWidth", static_cast<long long>(h.WorldWidth))
-        .value("WorldHeight", static_cast<long long>(h.WorldHeight))
-        .value("ShortSide", static_cast<long long>(h.ShortSide))
-        .value("UnitScale", static_cast<long long>(h.UnitScale))
-        .value("MapUnits", static_cast<long long>(h.MapUnits))
-        .value("MapUnitsName", std::string_view(h.MapUnits >= 0 && h.MapUnits <= 2 ? kUnits[h.MapUnits] : "unknown"))
-        .value("ExtentX", static_cast<long long>(h.ExtentX))
-        .value("ExtentY", static_cast<long long>(h.ExtentY))
-        .value("Spacing", static_cast<long long>(h.Spacing))
-        .value("MaxHeight", static_cast<long long>(h.MaxHeight))
-        .value("MinHeight", static_cast<long long>(h.MinHeight));
-    json.beginObject("Bounds")
-        .value("West", h.Bounds[0].toDouble())
-        .value("South", h.Bounds[1].toDouble())
-        .value("East", h.Bounds[2].toDouble())
-        .value("North", h.Bounds[3].toDouble())
-        .endObject();
+    if (!std::isfinite(value))
+        return nullptr;
+    constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+    if (value == std::trunc(value) && std::fabs(value) < kExactIntegers)
+        return static_cast<std::int64_t>(value);
+    return value;
 }
 
-void WriteScene(JsonWriter& json, const TMapHeader& h)
+Json Numbers(const std::array<double, 3>& values)
 {
-    const auto doubles = [&](const char* key, const std::array<double, 3>& v) {
-        json.beginArray(key).value({}, v[0]).value({}, v[1]).value({}, v[2]).endArray();
-    };
-    json.value("LightAlt", static_cast<long long>(h.LightAlt)).value("LightAz", static_cast<long long>(h.LightAz));
-    doubles("TargetPos", h.TargetPos);
-    doubles("CameraPos", h.CameraPos);
-    json.value("VerticalScale", h.VerticalScale)
-        .value("ViewAngle", h.ViewAngle)
-        .value("DrawingScheme", static_cast<long long>(h.DrawingScheme))
-        .value("GridMode", static_cast<long long>(h.GridMode))
-        .value("GroundColour", static_cast<long long>(h.GroundColour))
-        .value("WaterTurbulance", static_cast<long long>(h.WaterTurbulance))
-        .value("TreeDamping", static_cast<long long>(h.TreeDamping))
-        .value("SnowDamping", static_cast<long long>(h.SnowDamping))
-        .value("WaterEdge", static_cast<long long>(h.WaterEdge))
-        .value("DrawTerrains", static_cast<long long>(h.DrawTerrains))
-        .value("WaveHeight", static_cast<long long>(h.WaveHeight))
-        .value("WaveLength", static_cast<long long>(h.WaveLength))
-        .value("BackgroundType", static_cast<long long>(h.BackgroundType))
-        .value("CliffEffect", static_cast<long long>(h.CliffEffect))
-        .value("PlotOverlayObjects", static_cast<long long>(h.PlotOverlayObjects))
-        .value("OverlayFile", h.OverlayFile.text())
-        .value("WaveDirection", static_cast<long long>(h.WaveDirection))
-        .value("FractalDepth", static_cast<long long>(h.FractalDepth))
-        .value("LightColour", static_cast<long long>(h.LightColour))
-        .value("LightDiffusion", static_cast<long long>(h.LightDiffusion))
-        .value("ShadingDensity", static_cast<long long>(h.ShadingDensity))
-        .value("ShadingChanged", static_cast<long long>(h.ShadingChanged))
-        .value("ShadingContrast", static_cast<long long>(h.ShadingContrast))
-        .value("MistLevel", static_cast<long long>(h.MistLevel))
-        .value("MistColour", static_cast<long long>(h.MistColour))
-        .value("TreeLine", static_cast<long long>(h.TreeLine))
-        .value("SnowLine", static_cast<long long>(h.SnowLine))
-        .value("Smoothing", static_cast<long long>(h.Smoothing))
-        .value("GridColour", static_cast<long long>(h.GridColour))
-        .value("SkyColour", static_cast<long long>(h.SkyColour))
-        .value("CliffAngle", static_cast<long long>(h.CliffAngle))
-        .value("ValleyAngle", static_cast<long long>(h.ValleyAngle))
-        .value("CliffOverride", static_cast<long long>(h.CliffOverride))
-        .value("ValleyOverride", static_cast<long long>(h.ValleyOverride))
-        .value("ValleyEffect", static_cast<long long>(h.ValleyEffect))
-        .value("DrawAllActors", static_cast<long long>(h.DrawAllActors));
+    return Json::array({Number(values[0]), Number(values[1]), Number(values[2])});
+}
+
+// The map's texts are Windows Western bytes; JSON is UTF-8.
+Json Text(const std::string& bytes) { return WindowsWesternToUtf8(bytes); }
+
+void AddGrid(Json& json, const TMapHeader& h)
+{
+    static const char* const kUnits[] = {"Imperial", "Metric", "MicroMetric"};
+    json["Signature"] = h.Signature;
+    json["Version"] = h.Version;
+    json["Columns"] = h.Columns;
+    json["Rows"] = h.Rows;
+    json["WorldWidth"] = h.WorldWidth;
+    json["WorldHeight"] = h.WorldHeight;
+    json["ShortSide"] = h.ShortSide;
+    json["UnitScale"] = h.UnitScale;
+    json["MapUnits"] = h.MapUnits;
+    json["MapUnitsName"] = h.MapUnits >= 0 && h.MapUnits <= 2 ? kUnits[h.MapUnits] : "unknown";
+    json["ExtentX"] = h.ExtentX;
+    json["ExtentY"] = h.ExtentY;
+    json["Spacing"] = h.Spacing;
+    json["MaxHeight"] = h.MaxHeight;
+    json["MinHeight"] = h.MinHeight;
+    json["Bounds"] = {{"West", Number(h.Bounds[0].toDouble())},
+                      {"South", Number(h.Bounds[1].toDouble())},
+                      {"East", Number(h.Bounds[2].toDouble())},
+                      {"North", Number(h.Bounds[3].toDouble())}};
+}
+
+void AddScene(Json& json, const TMapHeader& h)
+{
+    json["LightAlt"] = h.LightAlt;
+    json["LightAz"] = h.LightAz;
+    json["TargetPos"] = Numbers(h.TargetPos);
+    json["CameraPos"] = Numbers(h.CameraPos);
+    json["VerticalScale"] = Number(h.VerticalScale);
+    json["ViewAngle"] = Number(h.ViewAngle);
+    json["DrawingScheme"] = h.DrawingScheme;
+    json["GridMode"] = h.GridMode;
+    json["GroundColour"] = h.GroundColour;
+    json["WaterTurbulance"] = h.WaterTurbulance;
+    json["TreeDamping"] = h.TreeDamping;
+    json["SnowDamping"] = h.SnowDamping;
+    json["WaterEdge"] = h.WaterEdge;
+    json["DrawTerrains"] = h.DrawTerrains;
+    json["WaveHeight"] = h.WaveHeight;
+    json["WaveLength"] = h.WaveLength;
+    json["BackgroundType"] = h.BackgroundType;
+    json["CliffEffect"] = h.CliffEffect;
+    json["PlotOverlayObjects"] = h.PlotOverlayObjects;
+    json["OverlayFile"] = Text(h.OverlayFile.text());
+    json["WaveDirection"] = h.WaveDirection;
+    json["FractalDepth"] = h.FractalDepth;
+    json["LightColour"] = h.LightColour;
+    json["LightDiffusion"] = h.LightDiffusion;
+    json["ShadingDensity"] = h.ShadingDensity;
+    json["ShadingChanged"] = h.ShadingChanged;
+    json["ShadingContrast"] = h.ShadingContrast;
+    json["MistLevel"] = h.MistLevel;
+    json["MistColour"] = h.MistColour;
+    json["TreeLine"] = h.TreeLine;
+    json["SnowLine"] = h.SnowLine;
+    json["Smoothing"] = h.Smoothing;
+    json["GridColour"] = h.GridColour;
+    json["SkyColour"] = h.SkyColour;
+    json["CliffAngle"] = h.CliffAngle;
+    json["ValleyAngle"] = h.ValleyAngle;
+    json["CliffOverride"] = h.CliffOverride;
+    json["ValleyOverride"] = h.ValleyOverride;
+    json["ValleyEffect"] = h.ValleyEffect;
+    json["DrawAllActors"] = h.DrawAllActors;
     static const char* const kSeeds[] = {"RPlaneSeed", "GPlaneSeed", "BPlaneSeed",
                                          "RFreqSeed",  "GFreqSeed",  "BFreqSeed"};
     for (std::size_t i = 0; i < h.PlaneSeeds.size(); ++i)
-        json.value(kSeeds[i], static_cast<long long>(h.PlaneSeeds[i]));
-    json.numbers("GradientColours", h.GradientColours).numbers("VistaColours", h.VistaColours);
+        json[kSeeds[i]] = h.PlaneSeeds[i];
+    json["GradientColours"] = h.GradientColours;
+    json["VistaColours"] = h.VistaColours;
 }
 
-void WriteTerrains(JsonWriter& json, const TMapHeader& h)
+Json Terrains(const TMapHeader& h)
 {
-    json.beginArray("Terrains");
+    Json terrains = Json::array();
     for (int slot = 0; slot < kTerrainSlots; ++slot) {
         const auto& actor = h.TerrainActors[slot];
-        json.beginObject()
-            .value("Slot", static_cast<long long>(slot))
-            .value("Name", h.TerrainNames[slot].text())
-            .value("Colour", static_cast<long long>(h.TerrainColours[slot]))
-            .value("ActorFile", h.ActorFiles[slot].text())
-            .value("DrawActor", static_cast<long long>(actor.DrawActor))
-            .value("ActorHeight", static_cast<long long>(actor.ActorHeight))
-            .value("ActorOrientation", static_cast<long long>(actor.ActorOrientation))
-            .value("ActorGroundFlag", static_cast<long long>(actor.ActorGroundFlag))
-            .value("NotCentred", static_cast<long long>(actor.NotCentred))
-            .value("StandardTerrain", static_cast<long long>(actor.StandardTerrain))
-            .value("ActorDensity", static_cast<long long>(actor.ActorDensity))
-            .value("RandomOrientation", static_cast<long long>(actor.RandomOrientation))
-            .value("HeightVariation", static_cast<long long>(actor.HeightVariation))
-            .value("Specularity", static_cast<long long>(h.Specularity[slot]))
-            .value("Shininess", static_cast<long long>(h.Shininess[slot]))
-            .value("Emission", static_cast<long long>(h.Emission[slot]))
-            .value("FractValue", static_cast<long long>(h.FractValues[slot]))
-            .endObject();
+        terrains.push_back({{"Slot", slot},
+                            {"Name", Text(h.TerrainNames[slot].text())},
+                            {"Colour", h.TerrainColours[slot]},
+                            {"ActorFile", Text(h.ActorFiles[slot].text())},
+                            {"DrawActor", actor.DrawActor},
+                            {"ActorHeight", actor.ActorHeight},
+                            {"ActorOrientation", actor.ActorOrientation},
+                            {"ActorGroundFlag", actor.ActorGroundFlag},
+                            {"NotCentred", actor.NotCentred},
+                            {"StandardTerrain", actor.StandardTerrain},
+                            {"ActorDensity", actor.ActorDensity},
+                            {"RandomOrientation", actor.RandomOrientation},
+                            {"HeightVariation", actor.HeightVariation},
+                            {"Specularity", h.Specularity[slot]},
+                            {"Shininess", h.Shininess[slot]},
+                            {"Emission", h.Emission[slot]},
+                            {"FractValue", h.FractValues[slot]}});
     }
-    json.endArray();
+    return terrains;
 }
 
-void WriteContents(JsonWriter& json, const TNet& net)
+void AddContents(Json& json, const TNet& net)
 {
-    int lowest = 0;
-    int highest = 0;
-    long long nullNodes = 0;
-    bool any = false;
-    for (const auto& point : net.Points()) {
-        if (point.Height == kNullHeight) {
-            ++nullNodes;
-            continue;
-        }
-        lowest = any ? std::min<int>(lowest, point.Height) : point.Height;
-        highest = any ? std::max<int>(highest, point.Height) : point.Height;
-        any = true;
+    const auto range = HeightRangeOf(net);
+    json["Nodes"] = net.PointCount();
+    json["Squares"] = net.SquareCount();
+    json["Overlays"] = net.Overlays.size();
+    json["Labels"] = net.Labels.size();
+    json["NullNodes"] = range.nullNodes;
+    json["HeightRange"] = Json::object();
+    if (range.any) {
+        json["HeightRange"]["Lowest"] = range.lowest;
+        json["HeightRange"]["Highest"] = range.highest;
     }
-    json.value("Nodes", static_cast<long long>(net.PointCount()))
-        .value("Squares", static_cast<long long>(net.SquareCount()))
-        .value("Overlays", static_cast<long long>(net.Overlays.size()))
-        .value("Labels", static_cast<long long>(net.Labels.size()))
-        .value("NullNodes", nullNodes);
-    json.beginObject("HeightRange");
-    if (any)
-        json.value("Lowest", static_cast<long long>(lowest)).value("Highest", static_cast<long long>(highest));
-    json.endObject();
 }
 
 }  // namespace
 
 std::string MapInfoJson(const TNet& net)
 {
-    JsonWriter json;
-    json.beginObject();
-    json.beginObject("Header");
-    WriteGrid(json, net.MapHeader);
-    WriteScene(json, net.MapHeader);
-    WriteTerrains(json, net.MapHeader);
-    json.endObject();
-    WriteContents(json, net);
-    json.endObject();
-    return json.text();
+    Json header = Json::object();
+    AddGrid(header, net.MapHeader);
+    AddScene(header, net.MapHeader);
+    header["Terrains"] = Terrains(net.MapHeader);
+    Json json = {{"Header", std::move(header)}};
+    AddContents(json, net);
+    return json.dump(2) + "\n";
 }
 
 }  // namespace tarn::tool

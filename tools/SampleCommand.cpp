@@ -1,38 +1,43 @@
-#include "tools/SampleCommand.h"
-
 #include "model/LemFileIO.h"
 #include "model/Net.h"
-#include "tools/CommandLine.h"
+#include "tools/Command.h"
 #include "tools/SampleMap.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
 
 namespace tarn::tool {
 
 namespace {
 
-constexpr int kDefaultSize = 201;
+struct TSampleOptions {
+    int size = 201;
+    std::string output;
+};
 
-int RunSample(const std::vector<std::string>& words)
+int RunSample(const TSampleOptions& options)
 {
-    const CommandLine args(words, {"size"});
-    args.requirePositional(1);
-    const int size = args.option("size") ? static_cast<int>(args.integerOption("size")) : kDefaultSize;
-    if (size < 20 || size > 500)
-        throw UsageError("--size must lie between 20 and 500");
     TNet net;
-    BuildSampleMap(net, size);
-    SaveLemFile(args.positional()[0], net);
+    BuildSampleMap(net, options.size);
+    SaveLemFile(options.output, net);
     return kExitSuccess;
 }
 
 }  // namespace
 
-const ToolCommand kSampleCommand{
-    "sample", "generate the sample landscape",
-    "usage: tarntool sample [--size N] OUT.lem\n"
-    "\n"
-    "Writes the sample landscape: N x N nodes 30 m apart (201 unless given, 20 to 500)\n"
-    "with hills, a lake in a valley, every standard terrain, overlay objects and\n"
-    "labels. The same N always gives the same file.\n",
-    RunSample};
+TCommand AddSampleCommand(CLI::App& tool)
+{
+    auto options = std::make_shared<TSampleOptions>();
+    auto* command = tool.add_subcommand("sample", "generate the sample landscape");
+    command->footer("Writes the sample landscape: N x N nodes 30 m apart with hills, a lake in a\n"
+                    "valley, every standard terrain, overlay objects and labels. The same N always\n"
+                    "gives the same file.");
+    command->add_option("--size", options->size, "nodes along each side (201 unless given)")
+        ->check(CLI::Range(20, 500))
+        ->option_text("N");
+    command->add_option("OUT.lem", options->output, "the map file to write")->required();
+    return {command, [options] { return RunSample(*options); }};
+}
 
 }  // namespace tarn::tool

@@ -161,7 +161,8 @@ TEST(XyzImport, DamagedListsEndTheImportKeepingWhatWasStored)
 TNet SampleMap(MapUnits units = MapUnits::Metric)
 {
     TNet net;
-    MakeGrid(net, 21, 20, units, 10);
+    // Imperial maps must span a sixth of a mile at least.
+    MakeGrid(net, 21, 20, units, units == MapUnits::Imperial ? 50 : 10);
     for (int c = 1; c <= 21; ++c)
         for (int r = 1; r <= 20; ++r)
             SetHeightAt(net, c, r, c * 30 + r);

@@ -1,10 +1,9 @@
-// tarntool render, driven through its command function.
-#include "RenderFixture.h"
+// tarntool render, run in the test's process.
+#include "../render/RenderFixture.h"
 
-#include "model/Errors.h"
 #include "model/LemFileIO.h"
-#include "tools/CommandLine.h"
-#include "tools/RenderCommand.h"
+#include "tools/Command.h"
+#include "tools/Tarntool.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace tarn::test {
 namespace {
@@ -20,7 +20,10 @@ class RenderCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path() / "render-command-test";
+        // A folder of each test's own: CTest runs the tests side by side.
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("render-command-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
         TViewNet net;
         MakeFlatMap(net);
@@ -35,13 +38,18 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    static int Render(std::vector<std::string> words)
+    {
+        words.insert(words.begin(), "render");
+        return tool::RunTarntool(words);
+    }
 
     std::filesystem::path folder_;
 };
 
 TEST_F(RenderCommand, WritesAValidBottomUp24BitPictureOfTheAskedSize)
 {
-    EXPECT_EQ(tool::kRenderCommand.run({Path("flat.lem"), "-o", Path("view.bmp"), "--size", "275x200"}), 0);
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("view.bmp"), "--size", "275x200"}), tool::kExitSuccess);
     const auto bytes = Bytes("view.bmp");
     ASSERT_EQ(bytes.size(), 54u + 828u * 200u);
     std::int32_t width = 0, height = 0;
@@ -61,21 +69,20 @@ TEST_F(RenderCommand, WritesAValidBottomUp24BitPictureOfTheAskedSize)
 
 TEST_F(RenderCommand, DrawsTheSamePictureEveryTimeAndTheDefaultSizeIs640By480)
 {
-    ASSERT_EQ(tool::kRenderCommand.run({Path("flat.lem"), "--output", Path("a.bmp")}), 0);
-    ASSERT_EQ(tool::kRenderCommand.run({Path("flat.lem"), "-o", Path("b.bmp"), "--frame", "3/10"}), 0);
+    ASSERT_EQ(Render({Path("flat.lem"), "--output", Path("a.bmp")}), tool::kExitSuccess);
+    ASSERT_EQ(Render({Path("flat.lem"), "-o", Path("b.bmp"), "--frame", "3/10"}), tool::kExitSuccess);
     EXPECT_EQ(Bytes("a.bmp"), Bytes("b.bmp"));
     EXPECT_EQ(Bytes("a.bmp").size(), 54u + 640u * 3u * 480u);
 }
 
 TEST_F(RenderCommand, RefusesBadArguments)
 {
-    using tool::UsageError;
-    const auto run = [](const std::vector<std::string>& words) { return tool::kRenderCommand.run(words); };
-    EXPECT_THROW(run({Path("flat.lem")}), UsageError) << "no output";
-    EXPECT_THROW(run({Path("flat.lem"), "-o", Path("x.bmp"), "--size", "275"}), UsageError);
-    EXPECT_THROW(run({Path("flat.lem"), "-o", Path("x.bmp"), "--size", "0x10"}), UsageError);
-    EXPECT_THROW(run({Path("flat.lem"), "-o", Path("x.bmp"), "--frame", "1-2"}), UsageError);
-    EXPECT_THROW(run({Path("missing.lem"), "-o", Path("x.bmp")}), ETarnError);
+    using tool::kExitUsage;
+    EXPECT_EQ(Render({Path("flat.lem")}), kExitUsage) << "no output";
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("x.bmp"), "--size", "275"}), kExitUsage);
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("x.bmp"), "--size", "0x10"}), kExitUsage);
+    EXPECT_EQ(Render({Path("flat.lem"), "-o", Path("x.bmp"), "--frame", "1-2"}), kExitUsage);
+    EXPECT_EQ(Render({Path("missing.lem"), "-o", Path("x.bmp")}), tool::kExitRefused);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "x.bmp"));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 namespace tarn {
@@ -12,6 +14,10 @@ constexpr std::size_t BmpRowBytes(int width, int bitsPerPixel)
 {
     return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
 }
+
+// Bytes before the pixels of the files written here: the 14-byte file header
+// and the 40-byte information header, then the colour table if any.
+inline constexpr std::size_t kBmpHeadersSize = 54;
 
 // A 24-bit picture laid out as a bottom-up device-independent bitmap: rows
 // from the bottom of the picture up, each pixel blue, green, red, each row
@@ -36,16 +42,44 @@ struct TDibPicture {
     void SetPixel(int x, int y, Rgb colour);
 };
 
-// Writes the picture as an uncompressed 24-bit BMP file (file header, a
-// 40-byte information header, then the rows as they are held). Throws
-// ETarnError msg::ErrorWritingPicture when the file cannot be written.
-void WriteBmpFile(const std::filesystem::path& path, const TDibPicture& picture);
+// An 8-bit picture: a 256-entry colour table and one table index per pixel,
+// rows bottom-up and padded like a BMP file's.
+struct TIndexedPicture {
+    int width = 0;
+    int height = 0;
+    std::array<TDibPicture::Rgb, 256> colours{};
+    std::vector<std::uint8_t> indexes;
 
-// Reads an uncompressed BMP file of 1, 4, 8, 24 or 32 bits per pixel, top-down
-// or bottom-up, into a 24-bit picture. Throws EInvalidData
-// msg::UnreadablePicture for anything else, before allocating more than the
-// header's sizes allow for the file's length.
+    int Stride() const { return static_cast<int>(BmpRowBytes(width, 8)); }
+    static TIndexedPicture Blank(int width, int height);
+    // Index of pixel (x, y) counted from the top-left corner.
+    std::uint8_t& IndexAt(int x, int y);
+};
+
+// The whole BMP file of a picture: uncompressed, a 40-byte information
+// header, rows as they are held; the 8-bit picture with its colour table.
+std::vector<std::uint8_t> EncodeBmp(const TDibPicture& picture);
+std::vector<std::uint8_t> EncodeBmp(const TIndexedPicture& picture);
+
+// Writes the file; throws ETarnError msg::ErrorWritingPicture when the file
+// cannot be written.
+void WriteBmpFile(const std::filesystem::path& path, const TDibPicture& picture);
+void WriteBmpFile(const std::filesystem::path& path, const TIndexedPicture& picture);
+
+// Reads a BMP file of 1, 4, 8, 24 or 32 bits per pixel, top-down or
+// bottom-up, uncompressed or run-length encoded (4 and 8 bits), into a
+// 24-bit picture. Throws EInvalidData msg::UnreadablePicture for anything
+// else, before allocating more than the header's sizes allow for the file's
+// length.
 TDibPicture ReadBmpFile(const std::filesystem::path& path);
-TDibPicture ReadBmpBytes(const std::vector<std::uint8_t>& bytes);
+TDibPicture ReadBmpBytes(std::span<const std::uint8_t> bytes);
+
+// The width and height a BMP file's headers give, checked as ReadBmpBytes
+// checks them, without decoding the pixels.
+struct TPictureSize {
+    int width = 0;
+    int height = 0;
+};
+TPictureSize ReadBmpSize(std::span<const std::uint8_t> bytes);
 
 }  // namespace tarn

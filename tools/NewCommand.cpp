@@ -4,18 +4,15 @@
 #include "model/TerrainSlots.h"
 #include "platform/settings/QtSettingsStore.h"
 #include "tools/Command.h"
+#include "tools/UnitNames.h"
 
 #include <CLI/CLI.hpp>
 
-#include <map>
 #include <memory>
 
 namespace tarn::tool {
 
 namespace {
-
-const std::map<std::string, MapUnits> kUnits{
-    {"imperial", MapUnits::Imperial}, {"metric", MapUnits::Metric}, {"micrometric", MapUnits::MicroMetric}};
 
 struct TNewOptions {
     std::string units = "metric";
@@ -25,7 +22,7 @@ struct TNewOptions {
 
 int RunNew(TNewOptions options)
 {
-    options.map.units = kUnits.at(options.units);
+    options.map.units = UnitNames().at(options.units);
     const QtSettingsStore settings;
     TNet net;
     CreateMap(net, options.map, ReadTerrainDefaults(settings));
@@ -45,8 +42,8 @@ TCommand AddNewCommand(CLI::App& tool)
                     "between 1 and 9999 (0.1 and 999.9 for micrometric), and the map must be large\n"
                     "enough, and not too large or too long, for the header's grid fields.");
     command->add_option("--units", options->units, "the unit system (metric unless given)")
-        ->check(CLI::IsMember(kUnits))
-        ->option_text("imperial|metric|micrometric");
+        ->check(CLI::IsMember(UnitNames()))
+        ->option_text(kUnitChoices);
     command->add_option("--columns", options->map.columns, "grid points from west to east")
         ->required()
         ->option_text("N");

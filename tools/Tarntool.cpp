@@ -18,8 +18,9 @@ using AddCommand = TCommand (*)(CLI::App& tool);
 
 // Every command, in the order the overview lists them.
 constexpr AddCommand kCommands[] = {
-    &AddNewCommand,    &AddInfoCommand, &AddCopyCommand, &AddCheckCommand,
-    &AddSampleCommand, &AddInterpolateCommand,
+    &AddNewCommand,    &AddInfoCommand,   &AddCopyCommand,    &AddCheckCommand,
+    &AddImportCommand, &AddExportCommand, &AddFormatsCommand, &AddInterpolateCommand,
+    &AddSampleCommand,
 #ifdef TARNTOOL_RENDER
     &AddRenderCommand,
 #endif
@@ -61,7 +62,7 @@ int ReportParseError(const CLI::App& tool, const CLI::ParseError& error, const s
 
 int RunTarntool(const std::vector<std::string>& arguments)
 {
-    CLI::App tool("Makes, inspects, checks and draws LEM landscape maps.", "tarntool");
+    CLI::App tool("Makes, inspects, checks, imports, exports and draws LEM landscape maps.", "tarntool");
     tool.formatter(std::make_shared<THelpFormatter>());
     tool.require_subcommand(1);
     tool.footer("'tarntool COMMAND --help' tells more of one command.\n"

@@ -3,9 +3,8 @@
 #include "model/MapFactory.h"
 #include "model/Net.h"
 #include "model/TerrainSlots.h"
+#include "ToolRun.h"
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -13,54 +12,8 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
-namespace fs = std::filesystem;
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error together
-};
-
-Run RunTool(const std::string& arguments)
-{
-    const std::string command = std::string(TARNTOOL_PATH) + " " + arguments + " 2>&1";
-    Run run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    while (const auto n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.output.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class Tarntool : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path() / ("tarntool-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder);
-        // Keep the user's own settings out of the way: an empty store gives the standard palette.
-        ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string In(const std::string& name) const { return "'" + (folder / name).string() + "'"; }
-
-    fs::path folder;
-};
-
-}  // namespace
+using namespace tarn::test;
 
 TEST_F(Tarntool, NewWritesTheEmptyMapAndRefusesGridsOutsideTheLimits)
 {

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/MapHeader.h"
+#include "model/TerrainSlots.h"
+
+namespace tarn {
+
+// The values of the "Digital Data Import" dialog, used by the readers that
+// place a grid of values into a map (NTF, USGS DEM, X,Y,Z).
+struct TDigitalImportOptions {
+    static constexpr int kMaxOffset = 99999;
+    static constexpr int kMaxSample = 10;
+
+    int xOffset = 0;  // file columns at or below this are skipped
+    int yOffset = 0;  // file rows at or below this are skipped
+    bool autoSize = true;  // make a new map sized to the data; else load into the open map
+    int originX = 0;  // where in the open map the data starts
+    int originY = 0;
+    int defaultHeight = 0;
+    bool overwrite = true;    // clear the open map before reading
+    bool nullDefault = true;  // clear to the null height rather than defaultHeight
+    int sample = 1;           // keep every sample-th value in each direction
+};
+
+// The order in which a BMP pixel's channels make up its 24-bit value.
+enum class ChannelOrder { RGB, RBG, GBR, GRB, BRG, BGR };
+
+// "BMP Import Parameters".
+struct TPictureImportOptions {
+    static constexpr int kMinMaxHeight = 100;
+    static constexpr int kMaxMaxHeight = 9000;
+    static constexpr double kMaxSpacing = 9000;
+
+    ChannelOrder order = ChannelOrder::RGB;
+    int maxHeight = 1000;  // the height of a black pixel; white is 0
+    double spacing = 30;   // metres between nodes
+};
+
+// "Pixel Greymap Import".
+// "Pixel Greymap Import". The spacing range follows the map type as in the
+// New Map dialog: 1..9999 feet or metres, 0.1..999.9 metres for MicroMetric.
+struct TGreymapImportOptions {
+    MapUnits units = MapUnits::Metric;
+    double spacing = 30;
+};
+
+// Everything a reader may need besides the file. Readers that make a new
+// map give it the terrain palette (the names and colours the settings store
+// holds for new maps).
+struct TImportParameters {
+    TDigitalImportOptions digital;
+    TPictureImportOptions picture;
+    TGreymapImportOptions greymap;
+    TTerrainPalette palette = DefaultTerrainPalette();
+};
+
+// Throws ETarnError msg::ImportParametersOutOfRange for values outside the
+// ranges the import dialogs allow.
+void CheckImportParameters(const TImportParameters& parameters);
+
+// The options of the writers that have any. The writers of this library
+// take none; the polygon-reduction writers add theirs here.
+struct TExportParameters {};
+
+}  // namespace tarn

@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "controls/Animate.h"
 #include "controls/GlobeStrip.h"
 

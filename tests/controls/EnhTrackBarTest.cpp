@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "controls/EnhTrackBar.h"
 
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "editor/CanvasGeometry.h"
 #include "editor/HeightBands.h"
 #include "editor/MapSizeText.h"

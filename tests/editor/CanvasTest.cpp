@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "NotificationRecorder.h"
 #include "editor/Cursors.h"
 #include "editor/DefNet.h"

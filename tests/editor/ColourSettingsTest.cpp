@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "editor/ColourSet.h"
 #include "editor/QtColour.h"
 #include "editor/Shape.h"

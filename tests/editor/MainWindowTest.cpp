@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "controls/FlEdit.h"
 #include "controls/Messages.h"
 #include "editor/ColourSet.h"

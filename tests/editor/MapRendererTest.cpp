@@ -1,3 +1,4 @@
+#include "tests/common/QtPrinters.h"
 #include "editor/HeightBands.h"
 #include "editor/MapPicture.h"
 #include "editor/MapRenderer.h"

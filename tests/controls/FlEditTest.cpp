@@ -94,6 +94,22 @@ TEST_F(FloatEditTest, LeavingWithUnreadableTextRestoresSilentlyWithoutMessageTex
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
+TEST_F(FloatEditTest, WithoutTheLeaveCheckTheTextStaysAsTyped)
+{
+    TFloatEdit edit;
+    edit.SetMin(21);
+    edit.SetDigits(0);
+    edit.SetValue(51);
+    edit.SetErrorMessage("Out of range");
+    edit.SetCheckOnLeave(false);
+    Enter(edit);
+    edit.selectAll();
+    Type(edit, "1");
+    Leave(edit);
+    EXPECT_EQ(edit.text(), "1");
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
 TEST_F(FloatEditTest, LeavingWithGoodTextReformatsIt)
 {
     TFloatEdit edit;

@@ -1,7 +1,9 @@
 #include "editor/Tarn.h"
 
 #include "controls/Messages.h"
+#include "editor/BandRange.h"
 #include "editor/ColourSet.h"
+#include "editor/EditorMessages.h"
 #include "editor/NewMap.h"
 #include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
@@ -98,8 +100,9 @@ void TTarnForm::MapChanged()
     mapPresent_ = DefineNet->HasGrid();
     findChild<QAction*>("SaveMap")->setEnabled(mapPresent_);
     findChild<QAction*>("SaveAsMap")->setEnabled(mapPresent_);
-    DefineNet->BandMax = DefineNet->MapHeader.MaxHeight;
-    DefineNet->BandMin = DefineNet->MapHeader.MinHeight;
+    const TBandRange bands = BandRangeAround(DefineNet->MapHeader.MinHeight, DefineNet->MapHeader.MaxHeight);
+    DefineNet->BandMax = bands.max;
+    DefineNet->BandMin = bands.min;
     // The spins show the range the legend uses.
     {
         const QSignalBlocker blockMin(MinHeightSpin);

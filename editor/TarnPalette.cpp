@@ -115,11 +115,15 @@ QWidget* TTarnForm::BuildHeightsTab()
     MaxHeightSpin->setRange(0, 32000);
     MaxHeightSpin->setSingleStep(100);
     MaxHeightSpin->setValue(1000);
+    // The rules between the two spins apply once a value is complete (Enter,
+    // leaving the field, an arrow), not to each digit as it is typed.
+    MaxHeightSpin->setKeyboardTracking(false);
     MinHeightSpin = new QSpinBox(tab);
     MinHeightSpin->setObjectName("MinHeightSpin");
     MinHeightSpin->setRange(-1000, 32000);
     MinHeightSpin->setSingleStep(100);
     MinHeightSpin->setValue(0);
+    MinHeightSpin->setKeyboardTracking(false);
     auto* spins = new QFormLayout;
     spins->addRow("Max Height", MaxHeightSpin);
     spins->addRow("Min Height", MinHeightSpin);
@@ -276,6 +280,7 @@ QWidget* TTarnForm::BuildMapTab()
     DensityEdit->setObjectName("DensityEdit");
     DensityEdit->setRange(1, 99);
     DensityEdit->setValue(3);
+    DensityEdit->setKeyboardTracking(false);
     auto* densityRow = new QFormLayout;
     densityRow->addRow("Density", DensityEdit);
     traceForm->addLayout(densityRow);

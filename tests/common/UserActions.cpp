@@ -87,6 +87,7 @@ void TypeInto(QWidget& field, const QString& text)
 {
     QTest::mouseClick(&field, Qt::LeftButton);
     QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Backspace);
     QTest::keyClicks(&field, text);
 }
 

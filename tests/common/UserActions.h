@@ -26,7 +26,7 @@ void ClickButton(QWidget& window, const QString& button);
 // with the mouse; menu and item are named by their object names.
 void ChooseMenuItem(QMainWindow& window, const QString& menu, const QString& item);
 
-// Clicks into a field, selects everything in it and types the text over it.
+// Clicks into a field, empties it (select all, Backspace) and types the text.
 void TypeInto(QWidget& field, const QString& text);
 
 // Picks an item of a drop-down list with the arrow keys.

@@ -123,6 +123,7 @@ TCreateMapDialog::TCreateMapDialog(QWidget* parent, THelpHandler showHelp)
     auto* defaultsGroup = new QGroupBox("Defaults", this);
     DefaultCombo = new QComboBox(defaultsGroup);
     DefaultCombo->setObjectName("DefaultCombo");
+    DefaultCombo->setAccessibleName("Defaults");
     for (const TPreset& preset : kPresets)
         DefaultCombo->addItem(preset.name);
     auto* setDefault = new QPushButton("Set Default", defaultsGroup);

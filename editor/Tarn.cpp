@@ -103,6 +103,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     row->addWidget(BuildPalette());
     canvasScrollBox_ = new QScrollArea(central);
     canvasScrollBox_->setObjectName("CanvasScrollBox");
+    canvasScrollBox_->setAccessibleName("Map view");
     canvasScrollBox_->setWidgetResizable(false);
     canvasScrollBox_->setBackgroundRole(QPalette::Dark);
     canvasScrollBox_->setWidget(DefineNet);
@@ -212,6 +213,7 @@ QToolButton* TTarnForm::AddToolButton(QBoxLayout* row, const char* name, const c
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setFixedSize(27, 27);
     button->setIcon(ToolGlyph(name));
     button->setIconSize(QSize(20, 20));

@@ -1,5 +1,6 @@
 #include "controls/gallery/GalleryWindow.h"
 #include "controls/longprogress.h"
+#include "tests/common/AccessibleNames.h"
 #include "tests/common/UserActions.h"
 
 #include <QPushButton>
@@ -37,6 +38,12 @@ TEST_F(GalleryTest, ThePretendedOperationCanBeRunAgain)
     ClickButton(*gallery, "LongOperationButton");
     EXPECT_TRUE(Progress().isVisible());
     EXPECT_TRUE(Progress().Continue());
+}
+
+TEST_F(GalleryTest, EveryFocusableControlHasAName)
+{
+    EXPECT_EQ(UnnamedFocusableWidgets(*gallery), QStringList{});
+    EXPECT_EQ(UnnamedFocusableWidgets(Progress()), QStringList{});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "tests/common/QtPrinters.h"
 #include "controls/Animate.h"
 #include "controls/GlobeStrip.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "tests/common/QtPrinters.h"
 #include "controls/FlEdit.h"
+#include "tests/common/QtPrinters.h"
 
 #include "MessageRecorder.h"
 

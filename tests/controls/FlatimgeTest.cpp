@@ -1,5 +1,5 @@
-#include "tests/common/QtPrinters.h"
 #include "controls/Flatimge.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "tests/common/QtPrinters.h"
 #include "controls/GradientEditor.h"
+#include "tests/common/QtPrinters.h"
 
 #include "controls/Chart.h"
 #include "controls/GradImage.h"

@@ -1,5 +1,5 @@
-#include "tests/common/QtPrinters.h"
 #include "controls/Hemisphere.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,6 @@
+#include "controls/Messages.h"
 #include "tests/common/QtPrinters.h"
 #include "tests/common/UserActions.h"
-#include "controls/Messages.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "tests/common/QtPrinters.h"
 #include "controls/longprogress.h"
+#include "tests/common/QtPrinters.h"
 
 #include "controls/Animate.h"
 

@@ -1,10 +1,10 @@
-#include "tests/common/QtPrinters.h"
 #include "NotificationRecorder.h"
 #include "editor/Cursors.h"
 #include "editor/DefNet.h"
 #include "editor/RubberAreaTool.h"
 #include "model/MapFactory.h"
 #include "model/TerrainSlots.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "tests/common/QtPrinters.h"
 #include "editor/ColourSet.h"
 #include "editor/QtColour.h"
 #include "editor/Shape.h"
 #include "model/SettingsStore.h"
 #include "model/TerrainConfig.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QColorDialog>
 #include <QLabel>

@@ -1,4 +1,3 @@
-#include "tests/common/QtPrinters.h"
 #include "editor/HeightBands.h"
 #include "editor/MapPicture.h"
 #include "editor/MapRenderer.h"
@@ -6,6 +5,7 @@
 #include "model/MapFactory.h"
 #include "model/Net.h"
 #include "model/TerrainSlots.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -206,7 +206,7 @@ bool TTarnForm::SaveChangesFirst()
         return true;
     const QString name =
         currentFileName_.isEmpty() ? QString(msg::UntitledMap) : QFileInfo(currentFileName_).fileName();
-    QMessageBox question(QMessageBox::Warning, msg::ProgramCaption,
+    QMessageBox question(QMessageBox::Warning, QApplication::applicationName(),
                          QString(msg::SaveChangesQuestion).arg(name),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setObjectName("SaveChangesQuestion");

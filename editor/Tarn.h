@@ -57,11 +57,6 @@ public:
     bool MapPresent() const { return mapPresent_; }
     const QString& CurrentFileName() const { return currentFileName_; }
     int PreviousZoom() const { return previousZoom_; }
-    // The name becomes current, then the map is written there; false (with
-    // the message shown) when writing failed.
-    bool SaveMapAs(const QString& fileName);
-    // Background picture from a file; failure keeps the previous one.
-    void LoadBackground(const QString& fileName);
     void ShowHelp(int topic);
 
     // Palette.
@@ -96,6 +91,12 @@ private:
     void Contents1Click();
     void MaxHeightSpinChange();
     void MinHeightSpinChange();
+
+    // The name becomes current, then the map is written there; false (with
+    // the message shown) when writing failed.
+    bool SaveMapAs(const QString& fileName);
+    // Background picture from a file; failure keeps the previous one.
+    void LoadBackground(const QString& fileName);
 
     void BuildMenus();
     QWidget* BuildToolPanel();

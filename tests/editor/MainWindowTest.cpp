@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include <csignal>
@@ -232,6 +233,23 @@ TEST_F(MainWindowTest, ReadOutCountsYUpFromTheBottomRow)
     EXPECT_EQ(LabelText("ZPosition"), "123.4");
 }
 
+TEST_F(MainWindowTest, ReadOutFollowsTheMouseOverAScrolledCanvas)
+{
+    for (int step = 0; step < 7; ++step)
+        Click("ZoomInButton");
+    ASSERT_EQ(Net().Zoom, 50);
+    auto& view = Find<QScrollArea>("CanvasScrollBox");
+    view.horizontalScrollBar()->setValue(1000);
+    view.verticalScrollBar()->setValue(500);
+    // The pointer rests at (100, 50) in the view: canvas pixel (1100, 550).
+    QTest::mouseMove(view.viewport(), QPoint(100, 50));
+    const double scale = Net().Scale;
+    const int column = static_cast<int>((1100 + scale / 2) / scale);
+    const int row = static_cast<int>((550 + scale / 2) / scale);
+    EXPECT_EQ(LabelText("XPosition"), QString::number(column));
+    EXPECT_EQ(LabelText("YPosition"), QString::number(51 - row - 1));
+}
+
 TEST_F(MainWindowTest, UndoMenuFollowsTheCanvas)
 {
     Net().RecordUndo({1, 1, 5, UndoRecord::kNoValue});
@@ -307,7 +325,13 @@ TEST_F(MainWindowTest, SaveAsDefaultsThenNewGivesTheSavedPalette)
 
 TEST_F(MainWindowTest, BackgroundPicture)
 {
-    window.LoadBackground(folder.filePath("missing.bmp"));
+    const auto loadBackground = [this](const QString& path) {
+        OnNextModal([path](QWidget& dialog) { AnswerFileDialog(dialog, path); });
+        Click("LoadBMPButton");
+    };
+    const QString broken = folder.filePath("broken.bmp");
+    std::ofstream(broken.toStdString()) << "BM but no picture";
+    loadBackground(broken);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "E0002 Error loading bmp file");
     EXPECT_TRUE(Net().BackgroundPicture.isNull());
@@ -315,7 +339,7 @@ TEST_F(MainWindowTest, BackgroundPicture)
     picture.fill(qRgb(0, 0, 200));
     const QString path = folder.filePath("back.bmp");
     ASSERT_TRUE(picture.save(path, "BMP"));
-    window.LoadBackground(path);
+    loadBackground(path);
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(0, 0, 200));
     QTest::mouseClick(&Find<QCheckBox>("BackCheck"), Qt::LeftButton);
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(255, 255, 255));

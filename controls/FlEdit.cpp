@@ -1,5 +1,6 @@
 #include "controls/FlEdit.h"
 
+#include "controls/ControlMessages.h"
 #include "controls/Messages.h"
 
 #include <QFocusEvent>
@@ -15,11 +16,6 @@ namespace tarn {
 
 namespace {
 
-const QString CreateFailed = QStringLiteral("FL001: Error on create TFledit");
-const QString OperationFailed = QStringLiteral("FL002: Error in TFledit");
-const QString MinAboveMax = QStringLiteral("Min-Value has to be less than or equal to Max-Value !");
-const QString MaxBelowMin = QStringLiteral("Max-Value has to be greater than or equal to Min-Value !");
-
 // A double holds 15 significant decimal digits exactly; decimals beyond them are
 // written as zeros instead of binary noise.
 constexpr int SignificantDigits = 15;
@@ -27,7 +23,7 @@ constexpr int SignificantDigits = 15;
 // Runs an operation of the edit; a failure inside it is reported with the
 // given message and does not stop the program.
 template <typename Operation>
-void Guarded(const QString& failureMessage, Operation&& operation)
+void Guarded(const char* failureMessage, Operation&& operation)
 {
     try {
         operation();
@@ -40,7 +36,7 @@ void Guarded(const QString& failureMessage, Operation&& operation)
 
 TFloatEdit::TFloatEdit(QWidget* parent) : QLineEdit(parent)
 {
-    Guarded(CreateFailed, [this] {
+    Guarded(msg::FloatEditCreateFailed, [this] {
         const QString point = QLocale().decimalPoint();
         separator_ = point.isEmpty() ? QChar('.') : point.front();
         setText(Format(0));
@@ -87,12 +83,12 @@ double TFloatEdit::Value() const
 void TFloatEdit::ReportRange(double value) const
 {
     if ((value > max_ || value < min_) && errorMessage_ != NoText)
-        ShowMessage(errorMessage_);
+        ShowMessage(errorMessage_, {}, MessageKind::Warning);
 }
 
 void TFloatEdit::SetValue(double value)
 {
-    Guarded(OperationFailed, [&] {
+    Guarded(msg::FloatEditFailed, [&] {
         ReportRange(value);
         setText(Format(std::clamp(value, min_, max_)));
     });
@@ -100,9 +96,9 @@ void TFloatEdit::SetValue(double value)
 
 void TFloatEdit::SetMin(double min)
 {
-    Guarded(OperationFailed, [&] {
+    Guarded(msg::FloatEditFailed, [&] {
         if (min > max_) {
-            ShowMessage(MinAboveMax);
+            ShowMessage(msg::MinAboveMax, {}, MessageKind::Warning);
             min = max_;
         }
         min_ = min;
@@ -112,9 +108,9 @@ void TFloatEdit::SetMin(double min)
 
 void TFloatEdit::SetMax(double max)
 {
-    Guarded(OperationFailed, [&] {
+    Guarded(msg::FloatEditFailed, [&] {
         if (max < min_) {
-            ShowMessage(MaxBelowMin);
+            ShowMessage(msg::MaxBelowMin, {}, MessageKind::Warning);
             max = min_;
         }
         max_ = max;
@@ -124,7 +120,7 @@ void TFloatEdit::SetMax(double max)
 
 void TFloatEdit::SetDigits(int digits)
 {
-    Guarded(OperationFailed, [&] {
+    Guarded(msg::FloatEditFailed, [&] {
         const double value = Value();
         digits_ = std::clamp(digits, 0, MaxDigits);
         SetValue(value);
@@ -180,7 +176,7 @@ void TFloatEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     bool accepted = false;
-    Guarded(OperationFailed, [&] { accepted = FilterKey(typed.front()); });
+    Guarded(msg::FloatEditFailed, [&] { accepted = FilterKey(typed.front()); });
     if (accepted)
         QLineEdit::keyPressEvent(event);
     else
@@ -192,7 +188,7 @@ void TFloatEdit::focusInEvent(QFocusEvent* event)
     // Coming back from another window or a popup is no new entry into the field.
     if (!inField_) {
         inField_ = true;
-        Guarded(OperationFailed, [this] { oldValue_ = Value(); });
+        Guarded(msg::FloatEditFailed, [this] { oldValue_ = Value(); });
     }
     QLineEdit::focusInEvent(event);
 }
@@ -206,10 +202,11 @@ void TFloatEdit::focusOutEvent(QFocusEvent* event)
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
     inField_ = false;
-    Guarded(OperationFailed, [this] { CheckOnLeave(); });
+    if (checkOnLeave_)
+        Guarded(msg::FloatEditFailed, [this] { CheckLeftText(); });
 }
 
-void TFloatEdit::CheckOnLeave()
+void TFloatEdit::CheckLeftText()
 {
     const std::optional<double> typed = Parse(text());
     if (typed && *typed >= min_ && *typed <= max_) {
@@ -217,7 +214,7 @@ void TFloatEdit::CheckOnLeave()
         return;
     }
     if (errorMessage_ != NoText)
-        ShowMessage(errorMessage_);
+        ShowMessage(errorMessage_, {}, MessageKind::Warning);
     SetValue(oldValue_);
     selectAll();
     // The focus is moving elsewhere right now; take it back once that is done.

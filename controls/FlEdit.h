@@ -1,3 +1,4 @@
+// FlEdit.h: TFloatEdit, the edit box for real numbers.
 #pragma once
 
 #include <QLineEdit>
@@ -38,6 +39,12 @@ public:
     const QString& ErrorMessage() const { return errorMessage_; }
     void SetErrorMessage(const QString& message) { errorMessage_ = message; }
 
+    // Whether leaving the field checks the text against Min..Max (and puts
+    // the old value back when it fails). A dialog that checks its fields
+    // itself when OK is pressed turns it off, so the text stays as typed.
+    bool CheckOnLeave() const { return checkOnLeave_; }
+    void SetCheckOnLeave(bool check) { checkOnLeave_ = check; }
+
     QChar DecimalSeparator() const { return separator_; }
     // The value formatted with Digits decimals and this edit's separator.
     QString Format(double value) const;
@@ -58,7 +65,7 @@ private:
     // itself (a lone separator or minus) and then consume the key.
     bool FilterKey(QChar key);
     void ReportRange(double value) const;
-    void CheckOnLeave();
+    void CheckLeftText();
 
     QChar separator_;
     double min_ = 0;
@@ -68,6 +75,7 @@ private:
     // The value when the field was entered, and whether it still is.
     double oldValue_ = 0;
     bool inField_ = false;
+    bool checkOnLeave_ = true;
 };
 
 }  // namespace tarn

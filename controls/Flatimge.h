@@ -1,3 +1,4 @@
+// Flatimge.h: TFlatImage, a small top view of a map's heights.
 #pragma once
 
 #include <QColor>

@@ -45,6 +45,7 @@ TGradientEditor::TGradientEditor(QWidget* parent)
       chooser_(AskForColour)
 {
     graph_->setObjectName("GradientGraph");
+    graph_->setAccessibleName(tr("Gradient curves"));
     graph_->SetXRange(0, GradientPointSpacing * (GradientPointCount - 1));
     graph_->SetYRange(-50, 305);
     for (const QColor& colour : {QColor(Qt::red), QColor(0, 170, 0), QColor(Qt::blue)})
@@ -70,6 +71,7 @@ TGradientEditor::TGradientEditor(QWidget* parent)
     connect(colourButton_, &QPushButton::clicked, this, &TGradientEditor::GradientColorButClick);
 
     schemes_->setObjectName("GradientTypeComboBox");
+    schemes_->setAccessibleName(tr("Gradient scheme"));
     for (const char* name : GradientSchemeNames)
         schemes_->addItem(QString::fromLatin1(name));
     connect(schemes_, &QComboBox::activated, this, &TGradientEditor::GradientTypeComboBoxChange);

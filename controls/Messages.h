@@ -6,10 +6,16 @@
 
 namespace tarn {
 
+// The icon a message box shows: coded failure messages are errors, range
+// complaints of a field are warnings.
+enum class MessageKind { Information, Warning, Error };
+
 // Every message box of the shared controls goes through ShowMessage. Normally
-// it opens a modal QMessageBox; while a ScopedMessageSink exists the text goes
-// to that sink instead, so tests can read the messages without a modal loop.
-void ShowMessage(const QString& text, const QString& caption = {});
+// it opens a modal QMessageBox over the active window (or, before any window
+// is active, over the program's main window); while a ScopedMessageSink
+// exists the text goes to that sink instead, so tests can read the messages
+// without a modal loop.
+void ShowMessage(const QString& text, const QString& caption = {}, MessageKind kind = MessageKind::Error);
 
 using MessageSink = std::function<void(const QString& text, const QString& caption)>;
 

@@ -1,3 +1,4 @@
+// longprogress.h: TLongProgressDlg, the progress window of long operations, and its IProgress reporter.
 #pragma once
 
 #include "model/Progress.h"

@@ -68,6 +68,7 @@ TShape* TColourSettingsDlg::MakeShape(QWidget* parent, int slot)
     auto* shape = new TShape(parent, TShape::Form::RoundRect);
     shape->setObjectName(QString("Shape%1").arg(slot, 2, 10, QChar('0')));
     shape->setFixedSize(36, 20);
+    shape->setAccessibleName(QString("Colour of terrain %1").arg(slot));
     if (slot > 0)
         connect(shape, &TShape::MouseDown, this, [this, slot] { SelectShape(slot); });
     Shapes[static_cast<std::size_t>(slot)] = shape;
@@ -101,6 +102,7 @@ QWidget* TColourSettingsDlg::BuildUserGroup()
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QString("Edit%1").arg(slot));
         edit->setMaxLength(static_cast<int>(kMaxTerrainNameLength));
+        edit->setAccessibleName(QString("Name of terrain %1").arg(slot));
         edit->setMinimumWidth(110);
         Edits[static_cast<std::size_t>(slot)] = edit;
         grid->addWidget(edit, row, column + 1);

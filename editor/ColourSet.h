@@ -1,3 +1,4 @@
+// ColourSet.h: TColourSettingsDlg, the "Colour Settings" dialog for the terrain slots.
 #pragma once
 
 #include "model/TerrainSlots.h"

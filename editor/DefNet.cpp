@@ -245,6 +245,22 @@ void TDefineNet::ClearUndo()
     undoList_.clear();
 }
 
+void TDefineNet::MarkModified()
+{
+    if (modified_)
+        return;
+    modified_ = true;
+    emit ModifiedChanged(true);
+}
+
+void TDefineNet::ClearModified()
+{
+    if (!modified_)
+        return;
+    modified_ = false;
+    emit ModifiedChanged(false);
+}
+
 void TDefineNet::UndoLast()
 {
     const int columns = GridColumns();
@@ -261,6 +277,8 @@ void TDefineNet::UndoLast()
             square->Terrain = static_cast<std::int16_t>(record.oldTerrain);
         }
     }
+    if (!undoList_.empty())
+        MarkModified();
     Notify(kUndoUsed);
     RedrawMap(true);
 }

@@ -1,3 +1,4 @@
+// DefNet.h: TDefineNet, the editor's map together with the canvas that shows it.
 #pragma once
 
 #include "editor/CanvasGeometry.h"
@@ -116,6 +117,15 @@ public:
     void UndoLast();
     const std::vector<UndoRecord>& UndoList() const { return undoList_; }
 
+    // Whether the map has changed since it was made, opened or saved. Every
+    // operation that changes the map's contents calls MarkModified when done.
+    bool Modified() const { return modified_; }
+    void MarkModified();
+    void ClearModified();
+
+signals:
+    void ModifiedChanged(bool modified);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -141,6 +151,7 @@ private:
     QMenu* popupMenu_ = nullptr;
     bool mousePressed_ = false;
     std::vector<UndoRecord> undoList_;
+    bool modified_ = false;
 };
 
 }  // namespace tarn

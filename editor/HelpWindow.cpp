@@ -15,6 +15,7 @@ THelpWindow::THelpWindow(QString folder, QWidget* parent)
     setObjectName("HelpWindow");
     setWindowTitle("Tarnhollow Help");
     browser_->setObjectName("HelpBrowser");
+    browser_->setAccessibleName("Help page");
     browser_->setOpenLinks(true);
     browser_->setSearchPaths({folder_});
     browser_->document()->setDocumentMargin(12);

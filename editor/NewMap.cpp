@@ -1,7 +1,9 @@
 #include "editor/NewMap.h"
 
 #include "controls/FlEdit.h"
+#include "controls/Messages.h"
 #include "editor/MapSizeText.h"
+#include "model/Errors.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -50,27 +52,42 @@ TFloatEdit* CountEdit(QWidget* parent, const char* name)
     edit->SetMax(99999);
     edit->SetMin(21);
     edit->SetValue(21);
+    // OK checks the counts together; a half-typed count stays as it is.
+    edit->SetCheckOnLeave(false);
     return edit;
 }
 
 }  // namespace
 
+std::optional<double> ParseSpacingText(const QString& text, QChar decimalSeparator)
+{
+    QString plain = text.trimmed();
+    plain.replace(decimalSeparator, '.');
+    bool ok = false;
+    const double spacing = plain.toDouble(&ok);
+    if (!ok || !std::isfinite(spacing))
+        return std::nullopt;
+    return spacing;
+}
+
+std::optional<int> ParseCountText(const QString& text)
+{
+    bool ok = false;
+    const int count = text.trimmed().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return count;
+}
+
 std::optional<TNewMapParameters> ParseNewMapTexts(int unitsIndex, const QString& spacing, const QString& columns,
                                                   const QString& rows, QChar decimalSeparator)
 {
-    bool spacingOk = false;
-    bool columnsOk = false;
-    bool rowsOk = false;
-    QString spacingText = spacing.trimmed();
-    spacingText.replace(decimalSeparator, '.');
-    TNewMapParameters parameters;
-    parameters.spacing = spacingText.toDouble(&spacingOk);
-    parameters.columns = columns.trimmed().toInt(&columnsOk);
-    parameters.rows = rows.trimmed().toInt(&rowsOk);
-    if (!spacingOk || !columnsOk || !rowsOk || !std::isfinite(parameters.spacing) || unitsIndex < 0 || unitsIndex > 2)
+    const auto spacingValue = ParseSpacingText(spacing, decimalSeparator);
+    const auto columnCount = ParseCountText(columns);
+    const auto rowCount = ParseCountText(rows);
+    if (!spacingValue || !columnCount || !rowCount || unitsIndex < 0 || unitsIndex > 2)
         return std::nullopt;
-    parameters.units = static_cast<MapUnits>(unitsIndex);
-    return parameters;
+    return TNewMapParameters{static_cast<MapUnits>(unitsIndex), *columnCount, *rowCount, *spacingValue};
 }
 
 TCreateMapDialog::TCreateMapDialog(QWidget* parent, THelpHandler showHelp)
@@ -89,6 +106,8 @@ TCreateMapDialog::TCreateMapDialog(QWidget* parent, THelpHandler showHelp)
     SpacingMaskEdit = new TFloatEdit(sizeGroup);
     SpacingMaskEdit->setObjectName("SpacingMaskEdit");
     SpacingMaskEdit->setText("1.0");
+    SpacingMaskEdit->SetCheckOnLeave(false);
+    SpacingLabel->setBuddy(SpacingMaskEdit);
     XMaskEdit = CountEdit(sizeGroup, "XMaskEdit");
     YMaskEdit = CountEdit(sizeGroup, "YMaskEdit");
     MapSizeLabel = new QLabel("MapSize: 999km x 999km", sizeGroup);
@@ -104,6 +123,7 @@ TCreateMapDialog::TCreateMapDialog(QWidget* parent, THelpHandler showHelp)
     auto* defaultsGroup = new QGroupBox("Defaults", this);
     DefaultCombo = new QComboBox(defaultsGroup);
     DefaultCombo->setObjectName("DefaultCombo");
+    DefaultCombo->setAccessibleName("Defaults");
     for (const TPreset& preset : kPresets)
         DefaultCombo->addItem(preset.name);
     auto* setDefault = new QPushButton("Set Default", defaultsGroup);
@@ -130,7 +150,7 @@ TCreateMapDialog::TCreateMapDialog(QWidget* parent, THelpHandler showHelp)
     connect(setDefault, &QPushButton::clicked, this, [this] { SetDefaultButtonClick(); });
     for (TFloatEdit* edit : {SpacingMaskEdit, XMaskEdit, YMaskEdit})
         connect(edit, &QLineEdit::textChanged, this, [this] { CalculateMapSize(); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TCreateMapDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
         if (showHelp_)
@@ -180,10 +200,56 @@ void TCreateMapDialog::CalculateMapSize()
     MapSizeLabel->setText(MapSizeCaption(units, number(XMaskEdit), number(YMaskEdit), number(SpacingMaskEdit)));
 }
 
-std::optional<TNewMapParameters> TCreateMapDialog::Parameters() const
+void TCreateMapDialog::accept()
 {
-    return ParseNewMapTexts(MapUnitsCombo->currentIndex(), SpacingMaskEdit->text(), XMaskEdit->text(),
-                            YMaskEdit->text(), SpacingMaskEdit->DecimalSeparator());
+    accepted_ = CheckedParameters();
+    if (accepted_)
+        QDialog::accept();
+}
+
+std::optional<TNewMapParameters> TCreateMapDialog::CheckedParameters()
+{
+    const auto spacing = ParseSpacingText(SpacingMaskEdit->text(), SpacingMaskEdit->DecimalSeparator());
+    if (!spacing || *spacing < SpacingMaskEdit->Min() || *spacing > SpacingMaskEdit->Max()) {
+        Refuse(msg::InvalidMapSize, SpacingMaskEdit);
+        return std::nullopt;
+    }
+    const auto columns = ParseCountText(XMaskEdit->text());
+    const auto rows = ParseCountText(YMaskEdit->text());
+    if (!columns || !rows) {
+        Refuse(msg::InvalidMapSize, columns ? YMaskEdit : XMaskEdit);
+        return std::nullopt;
+    }
+    const TNewMapParameters parameters{static_cast<MapUnits>(std::clamp(MapUnitsCombo->currentIndex(), 0, 2)),
+                                       *columns, *rows, *spacing};
+    try {
+        CheckNewMapParameters(parameters);
+    } catch (const ETarnError& error) {
+        Refuse(error.what(), FieldToCorrect(parameters));
+        return std::nullopt;
+    }
+    return parameters;
+}
+
+TFloatEdit* TCreateMapDialog::FieldToCorrect(const TNewMapParameters& parameters) const
+{
+    // Too many points, or a side the file cannot hold: the larger count is
+    // the one to cut. Too few: the smaller one to raise. Else the spacing.
+    TFloatEdit* larger = parameters.rows > parameters.columns ? YMaskEdit : XMaskEdit;
+    TFloatEdit* smaller = parameters.rows < parameters.columns ? YMaskEdit : XMaskEdit;
+    const long long points = static_cast<long long>(parameters.columns) * parameters.rows;
+    if (points > kMaxGridPoints || std::max(parameters.columns, parameters.rows) > kMaxGridSide)
+        return larger;
+    if (points < kMinGridPoints || std::min(parameters.columns, parameters.rows) < 2)
+        return smaller;
+    return SpacingMaskEdit;
+}
+
+void TCreateMapDialog::Refuse(const char* message, TFloatEdit* field)
+{
+    ShowMessage(message);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 }  // namespace tarn

@@ -3,6 +3,7 @@
 #include "controls/EnhTrackBar.h"
 #include "controls/FlEdit.h"
 #include "editor/ColourSet.h"
+#include "editor/EditorMessages.h"
 #include "editor/HelpWindow.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
@@ -12,13 +13,16 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -72,15 +76,16 @@ QString MapFileFromArguments(const QStringList& arguments)
 }
 
 TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* parent)
-    : QMainWindow(parent), settings_(settings)
+    : QMainWindow(parent), settings_(settings), startMapFile_(mapFile)
 {
     setObjectName("TarnForm");
-    setWindowTitle("Tarnhollow 98 Beta 2.0");
     resize(785, 651);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
     DefineNet = new TDefineNet;
+    DefineNet->setAccessibleName("Map");
+    connect(DefineNet, &TDefineNet::ModifiedChanged, this, [this] { ShowCaption(); });
     HelpWindow = new THelpWindow(THelpWindow::EditorHelpFolder(), this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
     StatusBar = new TStatusPanels(this);
@@ -98,6 +103,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     row->addWidget(BuildPalette());
     canvasScrollBox_ = new QScrollArea(central);
     canvasScrollBox_->setObjectName("CanvasScrollBox");
+    canvasScrollBox_->setAccessibleName("Map view");
     canvasScrollBox_->setWidgetResizable(false);
     canvasScrollBox_->setBackgroundRole(QPalette::Dark);
     canvasScrollBox_->setWidget(DefineNet);
@@ -115,11 +121,28 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     DefineNet->TraceTolerance = AutoToleranceBar->value();
     previousZoom_ = kStartZoom;
     CreateMap(MapUnits::Metric, 51, 51, 10);
-    if (!mapFile.isEmpty())
-        LoadMap(mapFile);
 }
 
 TTarnForm::~TTarnForm() = default;
+
+void TTarnForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (startMapFile_.isEmpty())
+        return;
+    // Opened once the window is up, so that a message shows over it.
+    QTimer::singleShot(0, this, [this, file = std::exchange(startMapFile_, {})] { LoadMap(file); });
+}
+
+void TTarnForm::ShowCaption()
+{
+    const QString file = currentFileName_.isEmpty()
+                             ? QString(msg::UntitledMap)
+                             : QDir::toNativeSeparators(QFileInfo(currentFileName_).absoluteFilePath());
+    // "[*]" shows as "*" while the map has unsaved changes.
+    setWindowTitle(QString("%1 - %2[*]").arg(msg::ProgramCaption, file));
+    setWindowModified(DefineNet->Modified());
+}
 
 void TTarnForm::BuildFileDialogs()
 {
@@ -138,7 +161,7 @@ void TTarnForm::BuildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu");
-    const auto addItem = [this](QMenu* menu, const char* name, const char* caption, void (TTarnForm::*handler)()) {
+    const auto addItem = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -190,6 +213,7 @@ QToolButton* TTarnForm::AddToolButton(QBoxLayout* row, const char* name, const c
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setFixedSize(27, 27);
     button->setIcon(ToolGlyph(name));
     button->setIconSize(QSize(20, 20));

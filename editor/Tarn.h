@@ -1,3 +1,4 @@
+// Tarn.h: TTarnForm, the editor's main window.
 #pragma once
 
 #include "editor/DefNet.h"
@@ -36,43 +37,26 @@ QString MapFileFromArguments(const QStringList& arguments);
 
 // The editor's main window. It owns the one map (the canvas DefineNet),
 // the menus, tool buttons, palette tabs and status bar; creates, opens and
-// saves maps, and follows the canvas's notifications.
+// saves maps, and follows the canvas's notifications. Its parts carry the
+// object names users and tests find them by.
 class TTarnForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The window runs start-up at once: a Metric 51 x 51 map with spacing 10,
-    // then the map file given, when one is.
+    // The window makes a Metric 51 x 51 map with spacing 10 at once. A map
+    // file given here is opened once the window is on the screen, so that
+    // a message about it shows over the window.
     explicit TTarnForm(ISettingsStore& settings, const QString& mapFile = {}, QWidget* parent = nullptr);
     ~TTarnForm() override;
 
-    // Document lifecycle.
+    // Document lifecycle. A new or opened map starts unmodified; a new map
+    // has no file name, so Save asks for one.
     bool CreateMap(MapUnits units, int columns, int rows, double spacing);
-    void LoadMap(const QString& fileName);
+    bool LoadMap(const QString& fileName);
     void MapChanged();
     bool MapPresent() const { return mapPresent_; }
     const QString& CurrentFileName() const { return currentFileName_; }
     int PreviousZoom() const { return previousZoom_; }
-
-    // Menu and button handlers.
-    void NewMapClick();
-    void OpenMapClick();
-    void SaveMapClick();
-    void SaveAsMapClick();
-    // Save As once a name is chosen: the name becomes current, then the map
-    // is written there.
-    void SaveMapAs(const QString& fileName);
-    void ExitTarnClick();
-    void LoadBMPButtonClick();
-    // Background picture from a file; failure keeps the previous one.
-    void LoadBackground(const QString& fileName);
-    void ZoomInButtonClick();
-    void ZoomOutButtonClick();
-    void FlipZoomButtonClick();
-    void RedrawButtonClick();
-    void UndoClick();
-    void ColourSettingsClick();
-    void Contents1Click();
     void ShowHelp(int topic);
 
     // Palette.
@@ -83,8 +67,54 @@ public:
     void ShowPenSample();
     void SetPenColour(TColorRef colour);
     void SetPenWidth(int width);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Closing the window (Exit, or the title bar) asks about unsaved changes first.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Menu and button handlers.
+    void NewMapClick();
+    void OpenMapClick();
+    bool SaveMapClick();
+    bool SaveAsMapClick();
+    void ExitTarnClick();
+    void LoadBMPButtonClick();
+    void ZoomInButtonClick();
+    void ZoomOutButtonClick();
+    void FlipZoomButtonClick();
+    void RedrawButtonClick();
+    void UndoClick();
+    void ColourSettingsClick();
+    void Contents1Click();
     void MaxHeightSpinChange();
     void MinHeightSpinChange();
+
+    // The name becomes current, then the map is written there; false (with
+    // the message shown) when writing failed.
+    bool SaveMapAs(const QString& fileName);
+    // Background picture from a file; failure keeps the previous one.
+    void LoadBackground(const QString& fileName);
+
+    void BuildMenus();
+    QWidget* BuildToolPanel();
+    void BuildFileDialogs();
+    QWidget* BuildPalette();
+    QWidget* BuildHeightsTab();
+    QWidget* BuildTerrainsTab();
+    QWidget* BuildObjectsTab();
+    QWidget* BuildMapTab();
+    QToolButton* AddToolButton(QBoxLayout* row, const char* name, const char* hint);
+    void AfterZoomChange();
+    bool WriteMapFile();
+    // True when the command that is about to replace the map may go on:
+    // the map is unchanged, or the user saved or discarded the changes.
+    bool SaveChangesFirst();
+    void ShowCaption();
+    void ShowPositionReadout(int height, int column, int row);
+    void ShowLayer(bool TDefineNet::*layer, bool shown);
 
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
@@ -114,28 +144,12 @@ public:
     QSpinBox* DensityEdit;
     TFloatEdit* XYRatioFloatEdit;
 
-protected:
-    bool event(QEvent* event) override;
-
-private:
-    void BuildMenus();
-    QWidget* BuildToolPanel();
-    void BuildFileDialogs();
-    QWidget* BuildPalette();
-    QWidget* BuildHeightsTab();
-    QWidget* BuildTerrainsTab();
-    QWidget* BuildObjectsTab();
-    QWidget* BuildMapTab();
-    QToolButton* AddToolButton(QBoxLayout* row, const char* name, const char* hint);
-    void AfterZoomChange();
-    void WriteMapFile();
-    void ShowPositionReadout(int height, int column, int row);
-    void ShowLayer(bool TDefineNet::*layer, bool shown);
-
     ISettingsStore& settings_;
     QScrollArea* canvasScrollBox_;
     bool mapPresent_ = false;
     QString currentFileName_;
+    // The map named on the command line, opened once the window shows.
+    QString startMapFile_;
     int previousZoom_ = kStartZoom;
 };
 

@@ -1,7 +1,9 @@
 #include "editor/Tarn.h"
 
 #include "controls/Messages.h"
+#include "editor/BandRange.h"
 #include "editor/ColourSet.h"
+#include "editor/EditorMessages.h"
 #include "editor/NewMap.h"
 #include "editor/PictureDialog.h"
 #include "editor/QtPicture.h"
@@ -14,7 +16,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -63,11 +68,18 @@ bool TTarnForm::CreateMap(MapUnits units, int columns, int rows, double spacing)
     } catch (const ETarnError&) {
         // The refused size is the caller's to report; the map stays as it was.
     }
+    if (created) {
+        // A new map has not been saved anywhere yet: Save must ask for a
+        // name rather than overwrite the file of the map it replaced.
+        currentFileName_.clear();
+        DefineNet->ClearModified();
+        ShowCaption();
+    }
     MapChanged();
     return created;
 }
 
-void TTarnForm::LoadMap(const QString& fileName)
+bool TTarnForm::LoadMap(const QString& fileName)
 {
     TStatusProgress progress(*StatusBar);
     bool loaded = false;
@@ -78,10 +90,12 @@ void TTarnForm::LoadMap(const QString& fileName)
     }
     progress.hideProgress();
     progress.setCaptions({}, {});
+    DefineNet->ClearModified();
     if (loaded) {
         currentFileName_ = fileName;
+        ShowCaption();
         MapChanged();
-        return;
+        return true;
     }
     // The map is left empty: show no picture rather than a stale one.
     DefineNet->Clear();
@@ -92,6 +106,7 @@ void TTarnForm::LoadMap(const QString& fileName)
     ShowMapDefinition();
     findChild<QAction*>("SaveMap")->setEnabled(false);
     findChild<QAction*>("SaveAsMap")->setEnabled(false);
+    return false;
 }
 
 void TTarnForm::MapChanged()
@@ -99,8 +114,9 @@ void TTarnForm::MapChanged()
     mapPresent_ = DefineNet->HasGrid();
     findChild<QAction*>("SaveMap")->setEnabled(mapPresent_);
     findChild<QAction*>("SaveAsMap")->setEnabled(mapPresent_);
-    DefineNet->BandMax = DefineNet->MapHeader.MaxHeight;
-    DefineNet->BandMin = DefineNet->MapHeader.MinHeight;
+    const TBandRange bands = BandRangeAround(DefineNet->MapHeader.MinHeight, DefineNet->MapHeader.MaxHeight);
+    DefineNet->BandMax = bands.max;
+    DefineNet->BandMin = bands.min;
     // The spins show the range the legend uses.
     {
         const QSignalBlocker blockMin(MinHeightSpin);
@@ -123,69 +139,101 @@ void TTarnForm::MapChanged()
 
 void TTarnForm::NewMapClick()
 {
-    std::optional<TNewMapParameters> parameters;
+    if (!SaveChangesFirst())
+        return;
+    TNewMapParameters parameters;
     try {
         TCreateMapDialog dialog(this, [this](int topic) { ShowHelp(topic); });
-        if (dialog.exec() != QDialog::Accepted)
+        if (dialog.exec() != QDialog::Accepted || !dialog.Parameters())
             return;
-        parameters = dialog.Parameters();
+        parameters = *dialog.Parameters();
     } catch (const std::exception&) {
-        ShowMessage("E0048 Error creating New Map dialog");
+        ShowMessage(msg::ErrorCreatingNewMapDialog);
         return;
     }
-    if (!parameters) {
-        ShowMessage(msg::InvalidMapSize);
-        return;
-    }
-    CreateMap(parameters->units, parameters->columns, parameters->rows, parameters->spacing);
+    CreateMap(parameters.units, parameters.columns, parameters.rows, parameters.spacing);
 }
 
 void TTarnForm::OpenMapClick()
 {
+    if (!SaveChangesFirst())
+        return;
     if (const auto fileName = ChosenFile(OpenMapDialog))
         LoadMap(*fileName);
 }
 
-void TTarnForm::SaveMapClick()
+bool TTarnForm::SaveMapClick()
 {
     if (currentFileName_.isEmpty())
-        SaveAsMapClick();
-    else
-        WriteMapFile();
+        return SaveAsMapClick();
+    return WriteMapFile();
 }
 
-void TTarnForm::SaveAsMapClick()
+bool TTarnForm::SaveAsMapClick()
 {
     if (!mapPresent_)
-        return;
-    if (const auto fileName = ChosenFile(SaveMapDialog))
-        SaveMapAs(*fileName);
+        return false;
+    const auto fileName = ChosenFile(SaveMapDialog);
+    return fileName && SaveMapAs(*fileName);
 }
 
-void TTarnForm::SaveMapAs(const QString& fileName)
+bool TTarnForm::SaveMapAs(const QString& fileName)
 {
     currentFileName_ = fileName;
-    WriteMapFile();
+    ShowCaption();
+    return WriteMapFile();
 }
 
-void TTarnForm::WriteMapFile()
+bool TTarnForm::WriteMapFile()
 {
     // With no map loaded there is nothing to write; writing the empty lists
     // would replace a good file with a broken one.
     if (!mapPresent_)
-        return;
+        return false;
     try {
         BusyCursor busy;
         SaveLemFile(ToPath(currentFileName_), *DefineNet);
     } catch (const std::exception&) {
         ShowMessage(msg::ErrorSavingLem);
+        return false;
     }
+    DefineNet->ClearModified();
+    return true;
+}
+
+bool TTarnForm::SaveChangesFirst()
+{
+    if (!DefineNet->Modified())
+        return true;
+    const QString name =
+        currentFileName_.isEmpty() ? QString(msg::UntitledMap) : QFileInfo(currentFileName_).fileName();
+    QMessageBox question(QMessageBox::Warning, QApplication::applicationName(),
+                         QString(msg::SaveChangesQuestion).arg(name),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName("SaveChangesQuestion");
+    question.setDefaultButton(QMessageBox::Save);
+    question.setEscapeButton(QMessageBox::Cancel);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return SaveMapClick();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TTarnForm::closeEvent(QCloseEvent* event)
+{
+    if (SaveChangesFirst())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TTarnForm::ExitTarnClick()
 {
     close();
-    QCoreApplication::quit();
 }
 
 void TTarnForm::LoadBMPButtonClick()
@@ -200,7 +248,7 @@ void TTarnForm::LoadBackground(const QString& fileName)
     try {
         picture = ReadBmpFile(ToPath(fileName));
     } catch (const ETarnError&) {
-        ShowMessage("E0002 Error loading bmp file");
+        ShowMessage(msg::ErrorLoadingBmp);
         return;
     }
     DefineNet->BackgroundPicture = ToQImage(picture);
@@ -264,10 +312,12 @@ void TTarnForm::UndoClick()
 
 void TTarnForm::ColourSettingsClick()
 {
-    ColourSettingsDlg->SetPalette(TerrainPaletteOf(DefineNet->MapHeader));
-    if (ColourSettingsDlg->exec() != QDialog::Accepted)
+    const TTerrainPalette before = TerrainPaletteOf(DefineNet->MapHeader);
+    ColourSettingsDlg->SetPalette(before);
+    if (ColourSettingsDlg->exec() != QDialog::Accepted || ColourSettingsDlg->Palette() == before)
         return;
     ApplyTerrainPalette(DefineNet->MapHeader, ColourSettingsDlg->Palette());
+    DefineNet->MarkModified();
     ShowTerrainPalette();
     // Outlines are drawn in the terrain colours.
     DefineNet->RedrawMap(true);

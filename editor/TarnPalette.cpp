@@ -27,10 +27,26 @@ namespace tarn {
 
 namespace {
 
-constexpr std::array<TColorRef, 16> kPenColours{
-    RGB(128, 128, 128), RGB(192, 192, 192), RGB(0, 128, 128), RGB(0, 255, 0), RGB(128, 0, 0),   RGB(128, 0, 128),
-    RGB(255, 0, 255),   RGB(0, 255, 255),   RGB(0, 128, 0),   RGB(128, 128, 0), RGB(255, 255, 0), RGB(255, 0, 0),
-    RGB(0, 0, 255),     RGB(0, 0, 128),     RGB(0, 0, 0),     RGB(255, 255, 255)};
+struct TPenColour {
+    TColorRef colour;
+    const char* name;  // what a screen reader calls the swatch
+};
+constexpr std::array<TPenColour, 16> kPenColours{{{RGB(128, 128, 128), "gray"},
+                                                   {RGB(192, 192, 192), "silver"},
+                                                   {RGB(0, 128, 128), "teal"},
+                                                   {RGB(0, 255, 0), "lime"},
+                                                   {RGB(128, 0, 0), "maroon"},
+                                                   {RGB(128, 0, 128), "purple"},
+                                                   {RGB(255, 0, 255), "fuchsia"},
+                                                   {RGB(0, 255, 255), "aqua"},
+                                                   {RGB(0, 128, 0), "green"},
+                                                   {RGB(128, 128, 0), "olive"},
+                                                   {RGB(255, 255, 0), "yellow"},
+                                                   {RGB(255, 0, 0), "red"},
+                                                   {RGB(0, 0, 255), "blue"},
+                                                   {RGB(0, 0, 128), "navy"},
+                                                   {RGB(0, 0, 0), "black"},
+                                                   {RGB(255, 255, 255), "white"}}};
 
 struct TShapeButtonInfo {
     const char* name;
@@ -71,6 +87,7 @@ QWidget* TTarnForm::BuildPalette()
 {
     auto* scrollBox = new QScrollArea(this);
     scrollBox->setObjectName("PaletteScrollBox");
+    scrollBox->setAccessibleName("Palette");
     scrollBox->setWidgetResizable(true);
     scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox->setFixedWidth(215);
@@ -115,11 +132,15 @@ QWidget* TTarnForm::BuildHeightsTab()
     MaxHeightSpin->setRange(0, 32000);
     MaxHeightSpin->setSingleStep(100);
     MaxHeightSpin->setValue(1000);
+    // The rules between the two spins apply once a value is complete (Enter,
+    // leaving the field, an arrow), not to each digit as it is typed.
+    MaxHeightSpin->setKeyboardTracking(false);
     MinHeightSpin = new QSpinBox(tab);
     MinHeightSpin->setObjectName("MinHeightSpin");
     MinHeightSpin->setRange(-1000, 32000);
     MinHeightSpin->setSingleStep(100);
     MinHeightSpin->setValue(0);
+    MinHeightSpin->setKeyboardTracking(false);
     auto* spins = new QFormLayout;
     spins->addRow("Max Height", MaxHeightSpin);
     spins->addRow("Min Height", MinHeightSpin);
@@ -141,6 +162,7 @@ QWidget* TTarnForm::BuildTerrainsTab()
     for (int slot = 0; slot < kTerrainSlots; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
         TerShapes[index] = Swatch(tab, QString("TerShape%1").arg(slot), defaults.colours[index]);
+        TerShapes[index]->setAccessibleName(QString("Terrain %1").arg(slot));
         TerLabels[index] = NamedLabel(tab, QString("TerLabel%1").arg(slot), QString::fromStdString(defaults.names[index]));
         swatches->addWidget(TerShapes[index], slot, 0);
         swatches->addWidget(TerLabels[index], slot, 1);
@@ -169,9 +191,10 @@ QWidget* TTarnForm::BuildObjectsTab()
     auto* colourGrid = new QGridLayout(colours);
     colourGrid->setSpacing(3);
     for (std::size_t i = 0; i < kPenColours.size(); ++i) {
-        TShape* swatch = Swatch(colours, QString("LineColShape%1").arg(i + 1), kPenColours[i], {24, 16});
+        TShape* swatch = Swatch(colours, QString("LineColShape%1").arg(i + 1), kPenColours[i].colour, {24, 16});
+        swatch->setAccessibleName(QString("Pen colour %1").arg(kPenColours[i].name));
         colourGrid->addWidget(swatch, static_cast<int>(i / 4), static_cast<int>(i % 4));
-        connect(swatch, &TShape::MouseUp, this, [this, colour = kPenColours[i]] { SetPenColour(colour); });
+        connect(swatch, &TShape::MouseUp, this, [this, colour = kPenColours[i].colour] { SetPenColour(colour); });
     }
     column->addWidget(colours);
 
@@ -181,6 +204,7 @@ QWidget* TTarnForm::BuildObjectsTab()
     for (int width = 1; width <= 5; ++width) {
         TShape* bar = Swatch(widths, QString("LineWidthShape%1").arg(width), kBlack, {120, width + 2});
         bar->SetPenWidth(0);
+        bar->setAccessibleName(QString("Line width %1").arg(width));
         widthColumn->addWidget(bar);
         connect(bar, &TShape::MouseUp, this, [this, width] { SetPenWidth(width); });
     }
@@ -194,6 +218,7 @@ QWidget* TTarnForm::BuildObjectsTab()
         auto* button = new QToolButton(shapes);
         button->setObjectName(info.name);
         button->setToolTip(info.hint);
+        button->setAccessibleName(info.hint);
         button->setIcon(ToolGlyph(info.name));
         button->setIconSize(QSize(20, 20));
         button->setFixedSize(27, 27);
@@ -264,8 +289,10 @@ QWidget* TTarnForm::BuildMapTab()
 
     auto* trace = new QGroupBox("Trace Parameters", tab);
     auto* traceForm = new QVBoxLayout(trace);
-    traceForm->addWidget(new QLabel("Colour Tolerance", trace));
+    auto* toleranceLabel = new QLabel("Colour Tolerance", trace);
+    traceForm->addWidget(toleranceLabel);
     AutoToleranceBar = new TEnhTrackBar(Qt::Horizontal, trace);
+    toleranceLabel->setBuddy(AutoToleranceBar);
     AutoToleranceBar->setObjectName("AutoToleranceBar");
     AutoToleranceBar->setRange(0, 100);
     AutoToleranceBar->setTickInterval(5);
@@ -276,6 +303,7 @@ QWidget* TTarnForm::BuildMapTab()
     DensityEdit->setObjectName("DensityEdit");
     DensityEdit->setRange(1, 99);
     DensityEdit->setValue(3);
+    DensityEdit->setKeyboardTracking(false);
     auto* densityRow = new QFormLayout;
     densityRow->addRow("Density", DensityEdit);
     traceForm->addLayout(densityRow);

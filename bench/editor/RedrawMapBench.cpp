@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -96,11 +97,12 @@ void BM_EditorResidentMemory(benchmark::State& state)
     window.resize(1280, 1024);
     window.show();
     window.CreateMap(MapUnits::Metric, kSide, kSide, 30);
-    FillLandscape(*window.DefineNet);
-    while (window.DefineNet->Zoom < zoom)
-        window.ZoomInButtonClick();
-    while (window.DefineNet->Zoom > zoom)
-        window.ZoomOutButtonClick();
+    auto& net = *window.findChild<TDefineNet*>("DefineNet");
+    FillLandscape(net);
+    while (net.Zoom < zoom)
+        window.findChild<QToolButton*>("ZoomInButton")->click();
+    while (net.Zoom > zoom)
+        window.findChild<QToolButton*>("ZoomOutButton")->click();
     auto* scroll = window.findChild<QScrollArea*>("CanvasScrollBox");
     long peak = 0;
     for (auto _ : state) {
@@ -113,9 +115,9 @@ void BM_EditorResidentMemory(benchmark::State& state)
         }
     }
     state.counters["zoom"] = zoom;
-    state.counters["picture_px"] = static_cast<double>(window.DefineNet->MapPicture.Size().width());
+    state.counters["picture_px"] = static_cast<double>(net.MapPicture.Size().width());
     state.counters["resident_MB"] = peak / 1024.0;
-    state.counters["tile_cache_MB"] = static_cast<double>(window.DefineNet->MapPicture.CachedBytes()) / (1024.0 * 1024.0);
+    state.counters["tile_cache_MB"] = static_cast<double>(net.MapPicture.CachedBytes()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_EditorResidentMemory)->Arg(1)->Arg(5)->Arg(50)->Iterations(1)->Unit(benchmark::kMillisecond);
 

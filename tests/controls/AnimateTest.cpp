@@ -1,5 +1,6 @@
 #include "controls/Animate.h"
 #include "controls/GlobeStrip.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -1,4 +1,5 @@
 #include "controls/Chart.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QFile>
 #include <QPrinter>

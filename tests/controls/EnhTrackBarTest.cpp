@@ -1,4 +1,5 @@
 #include "controls/EnhTrackBar.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QSignalSpy>
 #include <QStyle>

@@ -1,4 +1,5 @@
 #include "controls/FlEdit.h"
+#include "tests/common/QtPrinters.h"
 
 #include "MessageRecorder.h"
 
@@ -90,6 +91,22 @@ TEST_F(FloatEditTest, LeavingWithUnreadableTextRestoresSilentlyWithoutMessageTex
     edit.setText("1.2.3");
     Leave(edit);
     EXPECT_EQ(edit.text(), "12.5");
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(FloatEditTest, WithoutTheLeaveCheckTheTextStaysAsTyped)
+{
+    TFloatEdit edit;
+    edit.SetMin(21);
+    edit.SetDigits(0);
+    edit.SetValue(51);
+    edit.SetErrorMessage("Out of range");
+    edit.SetCheckOnLeave(false);
+    Enter(edit);
+    edit.selectAll();
+    Type(edit, "1");
+    Leave(edit);
+    EXPECT_EQ(edit.text(), "1");
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 

@@ -1,4 +1,5 @@
 #include "controls/Flatimge.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "controls/GradientEditor.h"
+#include "tests/common/QtPrinters.h"
 
 #include "controls/Chart.h"
 #include "controls/GradImage.h"

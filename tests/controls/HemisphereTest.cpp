@@ -1,4 +1,5 @@
 #include "controls/Hemisphere.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QSignalSpy>
 #include <QTest>

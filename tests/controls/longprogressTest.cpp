@@ -1,4 +1,5 @@
 #include "controls/longprogress.h"
+#include "tests/common/QtPrinters.h"
 
 #include "controls/Animate.h"
 

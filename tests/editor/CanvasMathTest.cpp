@@ -1,3 +1,4 @@
+#include "editor/BandRange.h"
 #include "editor/CanvasGeometry.h"
 #include "editor/HeightBands.h"
 #include "editor/MapSizeText.h"
@@ -5,6 +6,7 @@
 #include "editor/TerrainOutline.h"
 #include "editor/ZoomTable.h"
 #include "model/MapHeader.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +86,22 @@ TEST(HeightBands, BandsAndTheirColours)
     // A range narrower than 15 must not divide by a zero step.
     EXPECT_EQ(HeightBand(5, 0, 10), 5);
     EXPECT_EQ(HeightBand(5, 5, 5), 0);
+}
+
+TEST(BandRange, AMapsOwnRangeStaysAndAFlatOneWidensToAHundredAroundIt)
+{
+    const auto range = [](int lowest, int highest) {
+        const TBandRange bands = BandRangeAround(lowest, highest);
+        return std::pair{bands.min, bands.max};
+    };
+    EXPECT_EQ(range(0, 1000), std::pair(0, 1000));
+    EXPECT_EQ(range(200, 300), std::pair(200, 300));
+    EXPECT_EQ(range(5, 5), std::pair(-45, 55));
+    EXPECT_EQ(range(10, 39), std::pair(-25, 75));
+    // At the ends of what the spins hold the range still spans a hundred.
+    EXPECT_EQ(range(-1000, -1000), std::pair(-1000, 0));
+    EXPECT_EQ(range(32000, 32000), std::pair(31900, 32000));
+    EXPECT_EQ(range(-1000, 32767), std::pair(-1000, 32000));
 }
 
 TEST(HeightBands, MarkerSizes)

@@ -4,6 +4,7 @@
 #include "editor/RubberAreaTool.h"
 #include "model/MapFactory.h"
 #include "model/TerrainSlots.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

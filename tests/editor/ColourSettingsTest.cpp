@@ -3,6 +3,7 @@
 #include "editor/Shape.h"
 #include "model/SettingsStore.h"
 #include "model/TerrainConfig.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QColorDialog>
 #include <QLabel>

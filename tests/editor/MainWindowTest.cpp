@@ -1,72 +1,59 @@
-#include "controls/FlEdit.h"
-#include "controls/Messages.h"
-#include "editor/ColourSet.h"
+#include "MainWindowFixture.h"
+
 #include "editor/HelpWindow.h"
-#include "editor/NewMap.h"
-#include "editor/Notifications.h"
 #include "editor/QtColour.h"
 #include "editor/Shape.h"
 #include "editor/StatusPanels.h"
-#include "editor/Tarn.h"
 #include "model/LemFileIO.h"
-#include "model/SettingsStore.h"
+#include "model/Net.h"
+#include "model/TerrainSlots.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QMenu>
 #include <QScrollArea>
-#include <QSpinBox>
+#include <QScrollBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 #include <csignal>
-#include <fstream>
 #include <sys/resource.h>
 
-namespace tarn {
+namespace tarn::test {
 namespace {
 
-// Runs `fill` on the modal dialog the next command opens.
-template <typename Dialog>
-void OnNextModal(std::function<void(Dialog&)> fill)
-{
-    QTimer::singleShot(0, [fill] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        fill(*dialog);
-    });
-}
-
-std::string FileBytes(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    MainWindowTest() { window.show(); }
-
-    int Columns() const { return window.DefineNet->MapHeader.Columns; }
-    TDefineNet& Net() { return *window.DefineNet; }
-    QToolButton* Button(const char* name) { return window.findChild<QToolButton*>(name); }
-
-    MemorySettingsStore store;
-    QTemporaryDir folder;
-    std::vector<QString> messages;
-    ScopedMessageSink sink{[this](const QString& text, const QString&) { messages.push_back(text); }};
-    TTarnForm window{store};
+    QToolButton& Button(const char* name) { return Find<QToolButton>(name); }
+    QAction& Action(const char* name) { return Find<QAction>(name); }
+    // Presses a swatch (a colour or line-width shape) with the mouse.
+    void PressSwatch(const char* name)
+    {
+        auto& swatch = Find<TShape>(name);
+        QTest::mouseClick(&swatch, Qt::LeftButton);
+    }
+    // Moves the mouse over the canvas to a pixel just right of and below
+    // node (column, row); QTest takes (0, 0) for the widget's centre.
+    void HoverNode(int column, int row)
+    {
+        const double scale = Net().Scale;
+        QTest::mouseMove(&Net(), QPoint(static_cast<int>(column * scale) + 1, static_cast<int>(row * scale) + 1));
+    }
+    QString Opened(const char* name, int columns, int rows)
+    {
+        const QString path = folder.filePath(name);
+        WriteMap(path, columns, rows);
+        OnNextModal([path](QWidget& modal) { AnswerFileDialog(modal, path); });
+        Choose("File1", "OpenMap");
+        return path;
+    }
 };
 
 TEST_F(MainWindowTest, StartsWithAMetricFiftyOneSquareMap)
 {
-    EXPECT_EQ(window.windowTitle(), "Tarnhollow 98 Beta 2.0");
     EXPECT_EQ(window.size(), QSize(785, 651));
     EXPECT_TRUE(window.MapPresent());
     EXPECT_EQ(Columns(), 51);
@@ -75,15 +62,15 @@ TEST_F(MainWindowTest, StartsWithAMetricFiftyOneSquareMap)
     EXPECT_EQ(Net().MapHeader.MapUnits, 1);
     EXPECT_EQ(Net().MapPicture.Size(), QSize(255, 255));
     EXPECT_EQ(Net().CurrentTool(), kSpotHeightTool);
-    EXPECT_TRUE(Button("SpotButton")->isChecked());
-    EXPECT_EQ(window.PageControl1->currentWidget()->objectName(), "TabSheet4");
-    EXPECT_FALSE(window.Undo->isEnabled());
+    EXPECT_TRUE(Button("SpotButton").isChecked());
+    EXPECT_EQ(Find<QTabWidget>("PageControl1").currentWidget()->objectName(), "TabSheet4");
+    EXPECT_FALSE(Action("Undo").isEnabled());
     EXPECT_TRUE(window.CurrentFileName().isEmpty());
-    EXPECT_EQ(window.XPosition->text(), "000");
-    EXPECT_EQ(window.SelectTerrainLabel->text(), "Water");
-    EXPECT_EQ(window.MapSizeLabel->text(), "0.5km x 0.5km");
-    EXPECT_EQ(window.GridSizeLabel->text(), "51 x 51");
-    EXPECT_EQ(window.GridSpacingLabel->text(), "10M");
+    EXPECT_EQ(LabelText("XPosition"), "000");
+    EXPECT_EQ(LabelText("SelectTerrainLabel"), "Water");
+    EXPECT_EQ(LabelText("MapSizeLabel"), "0.5km x 0.5km");
+    EXPECT_EQ(LabelText("GridSizeLabel"), "51 x 51");
+    EXPECT_EQ(LabelText("GridSpacingLabel"), "10M");
 }
 
 TEST_F(MainWindowTest, EveryNamedPartIsThere)
@@ -94,17 +81,17 @@ TEST_F(MainWindowTest, EveryNamedPartIsThere)
           "MinHeightSpin", "TerShape23", "TerLabel0", "EditTerrainsButton", "SelectTerrainLabel", "LineColShape16",
           "LineWidthShape5", "SelectButton", "SymbolButton", "LineSampleShape", "HeightsCheck", "BackCheck",
           "MapSizeLabel", "GridSpacingLabel", "GridSizeLabel", "AutoToleranceBar", "DensityEdit", "XYRatioFloatEdit",
-          "OpenMapDialog", "SaveMapDialog", "OpenBackDialog", "DefNetPopupMenu"})
+          "OpenMapDialog", "SaveMapDialog", "OpenBackDialog", "DefNetPopupMenu", "ColourSettingsDlg", "HelpWindow"})
         EXPECT_NE(window.findChild<QObject*>(name), nullptr) << name;
     for (const char* name : {"NewMap", "OpenMap", "SaveMap", "SaveAsMap", "ExitTarn", "Undo", "Import", "ExportData",
                              "GenerateFractalOverlay1", "ColourSettings", "Contents1", "SendObjToBack",
                              "BringObjToFront", "UpdateProperties", "DeleteOverlay"})
         EXPECT_NE(window.findChild<QAction*>(name), nullptr) << name;
-    EXPECT_EQ(Button("ZoomInButton")->toolTip(), "Zoom in");
-    EXPECT_EQ(Button("FlipZoomButton")->toolTip(), "Toggle magnification");
-    EXPECT_EQ(Button("LochButton")->toolTip(), "Flood");
-    EXPECT_EQ(Button("SectionButton")->toolTip(), "Cross Section");
-    EXPECT_EQ(Button("LevelButton")->size(), QSize(27, 27));
+    EXPECT_EQ(Button("ZoomInButton").toolTip(), "Zoom in");
+    EXPECT_EQ(Button("FlipZoomButton").toolTip(), "Toggle magnification");
+    EXPECT_EQ(Button("LochButton").toolTip(), "Flood");
+    EXPECT_EQ(Button("SectionButton").toolTip(), "Cross Section");
+    EXPECT_EQ(Button("LevelButton").size(), QSize(27, 27));
     for (QToolButton* button : window.findChildren<QToolButton*>()) {
         if (!button->toolTip().isEmpty()) {
             EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
@@ -114,13 +101,13 @@ TEST_F(MainWindowTest, EveryNamedPartIsThere)
 
 TEST_F(MainWindowTest, ToolButtonsSelectToolsAndOnlyTheObjectsToolHasAPopup)
 {
-    Button("ObjectButton")->click();
+    Click("ObjectButton");
     EXPECT_EQ(Net().CurrentTool(), kObjectsTool);
-    EXPECT_EQ(Net().PopupMenu(), window.DefNetPopupMenu);
-    Button("AreaTerrainButton")->click();
+    EXPECT_EQ(Net().PopupMenu(), &Find<QMenu>("DefNetPopupMenu"));
+    Click("AreaTerrainButton");
     EXPECT_EQ(Net().CurrentTool(), kAreaTerrainTool);
     EXPECT_EQ(Net().PopupMenu(), nullptr);
-    EXPECT_FALSE(Button("ObjectButton")->isChecked());
+    EXPECT_FALSE(Button("ObjectButton").isChecked());
 }
 
 TEST_F(MainWindowTest, GridLimits)
@@ -137,84 +124,52 @@ TEST_F(MainWindowTest, GridLimits)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(MainWindowTest, SaveAfterNewWritesToTheLastSavedFile)
-{
-    const QString path = folder.filePath("first.lem");
-    window.SaveMapAs(path);
-    EXPECT_EQ(window.CurrentFileName(), path);
-    window.CreateMap(MapUnits::Metric, 30, 25, 10);
-    window.SaveMapClick();
-    TNet reread;
-    NullProgress progress;
-    ASSERT_TRUE(LoadLemFile(path.toStdString(), reread, progress));
-    EXPECT_EQ(reread.MapHeader.Columns, 30);
-    EXPECT_EQ(reread.MapHeader.Rows, 25);
-}
-
-TEST_F(MainWindowTest, SaveWithNoNameAsksForOne)
-{
-    const QString path = folder.filePath("chosen.lem");
-    QString asked;
-    OnNextModal<QFileDialog>([&](QFileDialog& dialog) {
-        asked = dialog.objectName();
-        dialog.selectFile(path);
-        static_cast<QDialog&>(dialog).accept();
-    });
-    window.SaveMapClick();
-    EXPECT_EQ(asked, "SaveMapDialog");
-    EXPECT_EQ(window.CurrentFileName(), path);
-    EXPECT_FALSE(FileBytes(path).empty());
-}
-
 TEST_F(MainWindowTest, OpenedMapReplacesTheCurrentOne)
 {
     const QString path = folder.filePath("opened.lem");
-    window.CreateMap(MapUnits::Imperial, 40, 30, 100);
-    Net().GetPoint(5)->Height = 250;
-    window.SaveMapAs(path);
-    window.CreateMap(MapUnits::Metric, 20, 20, 10);
-    OnNextModal<QFileDialog>([&](QFileDialog& dialog) {
-        dialog.selectFile(path);
-        static_cast<QDialog&>(dialog).accept();
+    TNet map;
+    CreateMap(map, {MapUnits::Imperial, 40, 30, 100}, DefaultTerrainPalette());
+    map.GetPoint(5)->Height = 250;
+    SaveLemFile(path.toStdString(), map);
+    OnNextModal([path](QWidget& modal) {
+        EXPECT_EQ(modal.objectName(), "OpenMapDialog");
+        AnswerFileDialog(modal, path);
     });
-    window.OpenMapClick();
+    Choose("File1", "OpenMap");
     EXPECT_EQ(Columns(), 40);
     EXPECT_EQ(Net().GetPoint(5)->Height, 250);
-    EXPECT_EQ(window.GridSpacingLabel->text(), "100Ft");
+    EXPECT_EQ(LabelText("GridSpacingLabel"), "100Ft");
     EXPECT_EQ(Net().MapPicture.Size(), QSize(200, 150));
+    EXPECT_EQ(window.CurrentFileName(), path);
 }
 
 TEST_F(MainWindowTest, AFileThatFailsToLoadLeavesNoMapAndShowsTheLoadersMessage)
 {
-    const QString good = folder.filePath("good.lem");
-    window.SaveMapAs(good);
+    const QString good = Opened("good.lem", 30, 30);
     const QString bad = folder.filePath("bad.lem");
     std::ofstream(bad.toStdString()) << "not a landscape map at all";
-    window.LoadMap(bad);
+    OnNextModal([bad](QWidget& modal) { AnswerFileDialog(modal, bad); });
+    Choose("File1", "OpenMap");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith("E0")) << messages[0].toStdString();
     EXPECT_FALSE(window.MapPresent());
     EXPECT_EQ(Net().PointCount(), 0);
     EXPECT_EQ(window.CurrentFileName(), good);
     // Saving now must not replace the good file with an empty map.
-    const std::string before = FileBytes(good);
-    window.SaveMapClick();
-    EXPECT_EQ(FileBytes(good), before);
-    EXPECT_FALSE(window.findChild<QAction*>("SaveMap")->isEnabled());
+    EXPECT_FALSE(Action("SaveMap").isEnabled());
+    EXPECT_FALSE(Action("SaveAsMap").isEnabled());
     // The Map tab no longer describes the map that was there before.
-    EXPECT_EQ(window.GridSizeLabel->text(), "-");
-    EXPECT_EQ(window.MapSizeLabel->text(), "-");
+    EXPECT_EQ(LabelText("GridSizeLabel"), "-");
+    EXPECT_EQ(LabelText("MapSizeLabel"), "-");
     // Zooming and moving over the empty canvas are harmless.
-    window.ZoomInButtonClick();
-    Net().MouseMove({3, 3});
+    Click("ZoomInButton");
+    QTest::mouseMove(&Net(), {3, 3});
 }
 
 TEST_F(MainWindowTest, AFailedSaveShowsE0007AndLeavesTheFileAlone)
 {
-    const QString path = folder.filePath("kept.lem");
-    window.SaveMapAs(path);
+    const QString path = Opened("kept.lem", 60, 60);
     const std::string before = FileBytes(path);
-    window.CreateMap(MapUnits::Metric, 60, 60, 10);
     // Files may not grow beyond 1000 bytes for the length of the save.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -222,193 +177,161 @@ TEST_F(MainWindowTest, AFailedSaveShowsE0007AndLeavesTheFileAlone)
     rlimit small = old;
     small.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &small);
-    window.SaveMapClick();
+    Choose("File1", "SaveMap");
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "E0007 Error saving lem file");
-    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_TRUE(FileBytes(path) == before);
     EXPECT_EQ(Columns(), 60);  // the map in memory stays
-}
-
-TEST_F(MainWindowTest, NewMapDialogMakesTheMapOrRefusesNonNumbers)
-{
-    OnNextModal<TCreateMapDialog>([](TCreateMapDialog& dialog) {
-        dialog.MapUnitsCombo->setCurrentIndex(2);
-        dialog.MapUnitsComboChange();
-        dialog.XMaskEdit->setText("60");
-        dialog.YMaskEdit->setText("70");
-        dialog.accept();
-    });
-    window.NewMapClick();
-    EXPECT_EQ(Columns(), 60);
-    EXPECT_EQ(Net().MapHeader.Rows, 70);
-    EXPECT_EQ(Net().MapHeader.MapUnits, 2);
-    EXPECT_EQ(window.MapSizeLabel->text(), "590M x 690M");
-
-    OnNextModal<TCreateMapDialog>([](TCreateMapDialog& dialog) {
-        dialog.SpacingMaskEdit->setText("abc");
-        dialog.accept();
-    });
-    window.NewMapClick();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "E0004 Invalid map size parameters");
-    EXPECT_EQ(Columns(), 60);
-
-    // Too many points: refused without a message, map unchanged.
-    OnNextModal<TCreateMapDialog>([](TCreateMapDialog& dialog) {
-        dialog.XMaskEdit->setText("501");
-        dialog.YMaskEdit->setText("500");
-        dialog.accept();
-    });
-    window.NewMapClick();
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(Columns(), 60);
-}
-
-TEST_F(MainWindowTest, HeightBandLegendAndSpins)
-{
-    EXPECT_EQ(window.HeightLabels[0]->text(), "924+");
-    EXPECT_EQ(window.HeightLabels[1]->text(), "858:923");
-    EXPECT_EQ(window.HeightLabels[14]->text(), "0:65");
-    EXPECT_EQ(window.HeightLabels[15]->text(), "Null");
-    window.MaxHeightSpin->setValue(50);
-    EXPECT_EQ(window.MaxHeightSpin->value(), 100);
-    EXPECT_EQ(Net().BandMax, 100);
-    EXPECT_EQ(window.HeightLabels[0]->text(), "84+");
-    window.MaxHeightSpin->setValue(2000);
-    window.MinHeightSpin->setValue(1950);
-    EXPECT_EQ(window.MinHeightSpin->value(), 1900);
-    EXPECT_EQ(Net().BandMin, 1900);
-}
-
-TEST_F(MainWindowTest, BandRangeNotificationMovesTheSpins)
-{
-    Net().BandMin = 200;
-    Net().BandMax = 3200;
-    Net().Notify(kBandRangeChanged);
-    EXPECT_EQ(window.MinHeightSpin->value(), 200);
-    EXPECT_EQ(window.MaxHeightSpin->value(), 3200);
-    EXPECT_EQ(window.HeightLabels[14]->text(), "200:399");
 }
 
 TEST_F(MainWindowTest, ZoomSteps)
 {
     std::vector<int> zooms;
     for (int i = 0; i < 9; ++i) {
-        window.ZoomInButtonClick();
+        Click("ZoomInButton");
         zooms.push_back(Net().Zoom);
     }
     EXPECT_EQ(zooms, (std::vector<int>{7, 9, 13, 18, 25, 36, 50, 50, 50}));
     EXPECT_EQ(Net().MapPicture.Size(), QSize(51 * 50, 51 * 50));
     EXPECT_DOUBLE_EQ(Net().Scale, 51 * 50 / 50.5);
     for (int i = 0; i < 14; ++i)
-        window.ZoomOutButtonClick();
+        Click("ZoomOutButton");
     EXPECT_EQ(Net().Zoom, 1);
-    window.ZoomOutButtonClick();
+    Click("ZoomOutButton");
     EXPECT_EQ(Net().Zoom, 1);
     EXPECT_EQ(Net().MapPicture.Size(), QSize(51, 51));
 }
 
 TEST_F(MainWindowTest, ToggleMagnificationSwapsWithThePreviousZoom)
 {
-    window.FlipZoomButtonClick();  // previous and current are both 5
+    Click("FlipZoomButton");  // previous and current are both 5
     EXPECT_EQ(Net().Zoom, 5);
-    window.ZoomInButtonClick();
-    window.ZoomInButtonClick();
-    window.FlipZoomButtonClick();
+    Click("ZoomInButton");
+    Click("ZoomInButton");
+    Click("FlipZoomButton");
     EXPECT_EQ(Net().Zoom, 5);
     EXPECT_EQ(window.PreviousZoom(), 9);
-    window.FlipZoomButtonClick();
+    Click("FlipZoomButton");
     EXPECT_EQ(Net().Zoom, 9);
 }
 
 TEST_F(MainWindowTest, ReadOutCountsYUpFromTheBottomRow)
 {
     Net().GetPoint(50 * 51 + 4 + 1)->Height = 123;  // bottom row, column 4
-    const double scale = Net().Scale;
-    Net().MouseMove({static_cast<int>(4 * scale), static_cast<int>(50 * scale)});
-    EXPECT_EQ(window.XPosition->text(), "4");
-    EXPECT_EQ(window.YPosition->text(), "0");
-    EXPECT_EQ(window.ZPosition->text(), "  123");
-    Net().MouseMove({0, 0});
-    EXPECT_EQ(window.YPosition->text(), "50");
-    EXPECT_EQ(window.ZPosition->text(), "Null");
+    HoverNode(4, 50);
+    EXPECT_EQ(LabelText("XPosition"), "4");
+    EXPECT_EQ(LabelText("YPosition"), "0");
+    EXPECT_EQ(LabelText("ZPosition"), "  123");
+    HoverNode(0, 0);
+    EXPECT_EQ(LabelText("YPosition"), "50");
+    EXPECT_EQ(LabelText("ZPosition"), "Null");
     window.CreateMap(MapUnits::MicroMetric, 30, 30, 10);
-    Net().GetPoint(1)->Height = 1234;
-    Net().MouseMove({0, 0});
-    EXPECT_EQ(window.ZPosition->text(), "123.4");
+    Net().GetPoint(2)->Height = 1234;
+    HoverNode(1, 0);
+    EXPECT_EQ(LabelText("ZPosition"), "123.4");
+}
+
+TEST_F(MainWindowTest, ReadOutFollowsTheMouseOverAScrolledCanvas)
+{
+    for (int step = 0; step < 7; ++step)
+        Click("ZoomInButton");
+    ASSERT_EQ(Net().Zoom, 50);
+    auto& view = Find<QScrollArea>("CanvasScrollBox");
+    view.horizontalScrollBar()->setValue(1000);
+    view.verticalScrollBar()->setValue(500);
+    // The pointer rests at (100, 50) in the view: canvas pixel (1100, 550).
+    QTest::mouseMove(view.viewport(), QPoint(100, 50));
+    const double scale = Net().Scale;
+    const int column = static_cast<int>((1100 + scale / 2) / scale);
+    const int row = static_cast<int>((550 + scale / 2) / scale);
+    EXPECT_EQ(LabelText("XPosition"), QString::number(column));
+    EXPECT_EQ(LabelText("YPosition"), QString::number(51 - row - 1));
 }
 
 TEST_F(MainWindowTest, UndoMenuFollowsTheCanvas)
 {
     Net().RecordUndo({1, 1, 5, UndoRecord::kNoValue});
-    EXPECT_TRUE(window.Undo->isEnabled());
-    window.UndoClick();
-    EXPECT_FALSE(window.Undo->isEnabled());
+    EXPECT_TRUE(Action("Undo").isEnabled());
+    Choose("Edit1", "Undo");
+    EXPECT_FALSE(Action("Undo").isEnabled());
     EXPECT_EQ(Net().GetPoint(1 + 51 + 1)->Height, 5);
+    EXPECT_TRUE(Net().Modified());
     Net().RecordUndo({1, 1, 5, UndoRecord::kNoValue});
     window.CreateMap(MapUnits::Metric, 20, 20, 10);
-    EXPECT_FALSE(window.Undo->isEnabled());
+    EXPECT_FALSE(Action("Undo").isEnabled());
+    EXPECT_FALSE(Net().Modified());
 }
 
 TEST_F(MainWindowTest, TerrainPaletteAndPen)
 {
-    emit window.TerShapes[3]->MouseUp(Qt::LeftButton);
+    ShowTab("TabSheet2");
+    PressSwatch("TerShape3");
     EXPECT_EQ(Net().CurrentTerrain, 3);
-    EXPECT_EQ(window.SelectTerrainLabel->text(), "Buildings");
-    emit window.findChild<TShape*>("LineColShape12")->MouseUp(Qt::LeftButton);
+    EXPECT_EQ(LabelText("SelectTerrainLabel"), "Buildings");
+    ShowTab("TabSheet3");
+    PressSwatch("LineColShape12");
     EXPECT_EQ(Net().PenColour, RGB(255, 0, 0));
-    emit window.findChild<TShape*>("LineWidthShape4")->MouseUp(Qt::LeftButton);
+    PressSwatch("LineWidthShape4");
     EXPECT_EQ(Net().PenWidth, 4);
-    EXPECT_EQ(window.LineSampleShape->height(), 6);
-    EXPECT_EQ(window.LineSampleShape->BrushColour(), QColor(255, 0, 0));
-    EXPECT_EQ(window.LineSampleShape->PenWidth(), 0);
+    auto& sample = Find<TShape>("LineSampleShape");
+    EXPECT_EQ(sample.height(), 6);
+    EXPECT_EQ(sample.BrushColour(), QColor(255, 0, 0));
+    EXPECT_EQ(sample.PenWidth(), 0);
 }
 
-TEST_F(MainWindowTest, ColourSettingsCancelLeavesThePaletteEvenAfterLoads)
+TEST_F(MainWindowTest, ColourSettingsCancelLeavesThePaletteAndOkTakesIt)
 {
-    TTerrainPalette saved = DefaultTerrainPalette();
-    saved.colours[4] = RGB(1, 1, 1);
-    SaveTerrainDefaults(store, saved);
     const auto before = Net().MapHeader.TerrainColours;
-    OnNextModal<TColourSettingsDlg>([&](TColourSettingsDlg& dialog) {
-        dialog.LoadDefaultsClick();
-        dialog.SaveToFile(folder.filePath("x.cfg"));
-        dialog.LoadFromFile(folder.filePath("x.cfg"));
-        dialog.reject();
+    const auto changeColourFive = [](QWidget& dialog) {
+        QTest::mouseClick(dialog.findChild<TShape*>("Shape05"), Qt::LeftButton);
+        OnNextModal([](QWidget& colours) {
+            static_cast<QColorDialog&>(colours).setCurrentColor(QColor(1, 1, 1));
+            ClickButton(colours, "OK");
+        });
+        ClickButton(dialog, "Set Colour");
+    };
+    OnNextModal([&](QWidget& dialog) {
+        changeColourFive(dialog);
+        ClickButton(dialog, "Cancel");
     });
-    window.ColourSettingsClick();
+    ShowTab("TabSheet2");
+    ClickButton(window, "Edit Terrains");
     EXPECT_EQ(Net().MapHeader.TerrainColours, before);
 
-    OnNextModal<TColourSettingsDlg>([&](TColourSettingsDlg& dialog) {
-        dialog.LoadDefaultsClick();
-        dialog.accept();
+    OnNextModal([&](QWidget& dialog) {
+        changeColourFive(dialog);
+        ClickButton(dialog, "OK");
     });
-    window.ColourSettingsClick();
-    EXPECT_EQ(Net().MapHeader.TerrainColours[4], RGB(1, 1, 1));
-    EXPECT_EQ(window.TerShapes[4]->BrushColour(), QColor(1, 1, 1));
+    ClickButton(window, "Edit Terrains");
+    EXPECT_EQ(Net().MapHeader.TerrainColours[5], RGB(1, 1, 1));
+    EXPECT_EQ(Find<TShape>("TerShape5").BrushColour(), QColor(1, 1, 1));
 }
 
 TEST_F(MainWindowTest, SaveAsDefaultsThenNewGivesTheSavedPalette)
 {
-    OnNextModal<TColourSettingsDlg>([&](TColourSettingsDlg& dialog) {
-        dialog.Shapes[9]->SetBrushColour(QColor(12, 34, 56));
-        dialog.Edits[9]->setText("Bog");
-        dialog.SaveDefaultsClick();
-        dialog.reject();
+    OnNextModal([](QWidget& dialog) {
+        TypeInto(*dialog.findChild<QLineEdit*>("Edit9"), "Bog");
+        ClickButton(dialog, "Save as Defaults");
+        ClickButton(dialog, "Cancel");
     });
-    window.ColourSettingsClick();
-    EXPECT_NE(Net().MapHeader.TerrainColours[9], RGB(12, 34, 56));
+    Choose("Tools1", "ColourSettings");
+    EXPECT_NE(LabelText("TerLabel9"), "Bog");
     window.CreateMap(MapUnits::Metric, 25, 25, 10);
-    EXPECT_EQ(Net().MapHeader.TerrainColours[9], RGB(12, 34, 56));
-    EXPECT_EQ(window.TerLabels[9]->text(), "Bog");
-    EXPECT_EQ(window.TerLabels[2]->text(), "Forest");
+    EXPECT_EQ(LabelText("TerLabel9"), "Bog");
+    EXPECT_EQ(LabelText("TerLabel2"), "Forest");
 }
 
 TEST_F(MainWindowTest, BackgroundPicture)
 {
-    window.LoadBackground(folder.filePath("missing.bmp"));
+    const auto loadBackground = [this](const QString& path) {
+        OnNextModal([path](QWidget& dialog) { AnswerFileDialog(dialog, path); });
+        Click("LoadBMPButton");
+    };
+    const QString broken = folder.filePath("broken.bmp");
+    std::ofstream(broken.toStdString()) << "BM but no picture";
+    loadBackground(broken);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "E0002 Error loading bmp file");
     EXPECT_TRUE(Net().BackgroundPicture.isNull());
@@ -416,9 +339,9 @@ TEST_F(MainWindowTest, BackgroundPicture)
     picture.fill(qRgb(0, 0, 200));
     const QString path = folder.filePath("back.bmp");
     ASSERT_TRUE(picture.save(path, "BMP"));
-    window.LoadBackground(path);
+    loadBackground(path);
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(0, 0, 200));
-    window.findChild<QCheckBox*>("BackCheck")->setChecked(false);
+    QTest::mouseClick(&Find<QCheckBox>("BackCheck"), Qt::LeftButton);
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(255, 255, 255));
 }
 
@@ -428,45 +351,52 @@ TEST_F(MainWindowTest, BackgroundDialogPreviewsThePicture)
     picture.fill(qRgb(0, 150, 0));
     const QString path = folder.filePath("preview.bmp");
     ASSERT_TRUE(picture.save(path, "BMP"));
-    OnNextModal<QFileDialog>([&](QFileDialog& dialog) {
+    OnNextModal([&](QWidget& dialog) {
         EXPECT_EQ(dialog.objectName(), "OpenBackDialog");
-        dialog.selectFile(path);
-        emit dialog.currentChanged(path);
+        // Go to the folder, then point at the picture in the list.
+        GoToFolder(dialog, folder.path());
+        auto* list = dialog.findChild<QListView*>("listView");
+        auto* files = qobject_cast<QFileSystemModel*>(list->model());
+        ASSERT_NE(files, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return list->visualRect(files->index(path)).isValid(); }));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(files->index(path)).center());
         const QLabel* preview = dialog.findChild<QLabel*>("PicturePreview");
         ASSERT_NE(preview, nullptr);
         EXPECT_FALSE(preview->pixmap().isNull());
-        static_cast<QDialog&>(dialog).accept();
+        ClickButton(dialog, "Open");
     });
-    window.LoadBMPButtonClick();
+    Click("LoadBMPButton");
     EXPECT_EQ(Net().MapPicture.Pixel(2, 2), qRgb(0, 150, 0));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsProgressInMagenta)
 {
-    TStatusProgress progress(*window.StatusBar);
+    auto& bar = Find<TStatusPanels>("StatusBar");
+    TStatusProgress progress(bar);
     progress.setCaptions("Loading LEM", "Heights");
     progress.setPercent(50);
-    EXPECT_EQ(window.StatusBar->Panel(1)->text(), "Loading LEM");
-    EXPECT_EQ(window.StatusBar->Panel(2)->text(), "Heights");
-    EXPECT_EQ(window.StatusBar->Panel(1)->width(), 150);
-    EXPECT_EQ(window.StatusBar->ProgressPanel()->width(), 100);
-    const QImage bar = window.StatusBar->ProgressPanel()->grab().toImage();
-    EXPECT_EQ(bar.pixel(10, bar.height() / 2), qRgb(255, 0, 255));
-    EXPECT_NE(bar.pixel(80, bar.height() / 2), qRgb(255, 0, 255));
+    EXPECT_EQ(bar.Panel(1)->text(), "Loading LEM");
+    EXPECT_EQ(bar.Panel(2)->text(), "Heights");
+    EXPECT_EQ(bar.Panel(1)->width(), 150);
+    EXPECT_EQ(bar.ProgressPanel()->width(), 100);
+    const QImage drawn = bar.ProgressPanel()->grab().toImage();
+    EXPECT_EQ(drawn.pixel(10, drawn.height() / 2), qRgb(255, 0, 255));
+    EXPECT_NE(drawn.pixel(80, drawn.height() / 2), qRgb(255, 0, 255));
     progress.hideProgress();
-    EXPECT_EQ(window.StatusBar->ProgressPanel()->Percent(), -1);
+    EXPECT_EQ(bar.ProgressPanel()->Percent(), -1);
     // A load leaves the panels clear behind it.
     window.LoadMap(TARN_SOURCE_DIR "/data/sample.lem");
-    EXPECT_TRUE(window.StatusBar->Panel(1)->text().isEmpty());
-    EXPECT_EQ(window.StatusBar->ProgressPanel()->Percent(), -1);
+    EXPECT_TRUE(bar.Panel(1)->text().isEmpty());
+    EXPECT_EQ(bar.ProgressPanel()->Percent(), -1);
 }
 
 TEST_F(MainWindowTest, ContentsOpensHelpTopicOne)
 {
-    window.Contents1Click();
-    EXPECT_TRUE(window.HelpWindow->isVisible());
-    EXPECT_EQ(window.HelpWindow->CurrentTopic(), 1);
-    EXPECT_TRUE(window.HelpWindow->PageText().contains("Tarnhollow"));
+    Choose("Help1", "Contents1");
+    auto& help = Find<THelpWindow>("HelpWindow");
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.CurrentTopic(), 1);
+    EXPECT_TRUE(help.PageText().contains("Tarnhollow"));
 }
 
 TEST(MainWindowStart, OpensTheMapNamedByTheJoinedCommandLineWords)
@@ -474,30 +404,30 @@ TEST(MainWindowStart, OpensTheMapNamedByTheJoinedCommandLineWords)
     QTemporaryDir folder;
     QDir(folder.path()).mkdir("my maps");
     const QString path = folder.filePath("my maps/hill top.lem");
-    MemorySettingsStore store;
-    {
-        TTarnForm maker(store);
-        maker.CreateMap(MapUnits::Metric, 33, 22, 10);
-        maker.SaveMapAs(path);
-    }
+    WriteMap(path, 33, 22);
     const QStringList words = path.split(' ');
     ASSERT_EQ(words.size(), 3);
     const QString joined = MapFileFromArguments(QStringList{"tarnedit"} + words);
     EXPECT_EQ(joined, path);
+    MemorySettingsStore store;
     TTarnForm window(store, joined);
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return window.CurrentFileName() == path; }));
     EXPECT_TRUE(window.MapPresent());
-    EXPECT_EQ(window.CurrentFileName(), path);
-    EXPECT_EQ(window.DefineNet->MapHeader.Columns, 33);
+    EXPECT_EQ(window.findChild<TDefineNet*>("DefineNet")->MapHeader.Columns, 33);
 }
 
 TEST(MainWindowStart, OpensTheSampleMap)
 {
     MemorySettingsStore store;
     TTarnForm window(store, TARN_SOURCE_DIR "/data/sample.lem");
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return !window.CurrentFileName().isEmpty(); }));
     ASSERT_TRUE(window.MapPresent());
-    EXPECT_GT(window.DefineNet->PointCount(), 10000);
-    EXPECT_FALSE(window.DefineNet->Overlays.empty());
+    const auto* net = window.findChild<TDefineNet*>("DefineNet");
+    EXPECT_GT(net->PointCount(), 10000);
+    EXPECT_FALSE(net->Overlays.empty());
 }
 
 }  // namespace
-}  // namespace tarn
+}  // namespace tarn::test

@@ -6,6 +6,7 @@
 #include "model/Net.h"
 #include "model/OverlayPixels.h"
 #include "model/TerrainSlots.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-// Shows every shared control in one window, for looking at them by eye.
+#include "controls/gallery/GalleryWindow.h"
 
 #include "controls/Animate.h"
 #include "controls/Chart.h"
@@ -10,19 +10,19 @@
 #include "controls/Hemisphere.h"
 #include "controls/longprogress.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
 
-namespace {
+namespace tarn {
 
-using namespace tarn;
+namespace {
 
 QGroupBox* Group(const QString& title, QWidget* content)
 {
@@ -117,14 +117,34 @@ TChart* SectionLikeChart()
     return chart;
 }
 
+// Drives the progress dialog as a long operation would: a step every tenth
+// of a second for a few seconds, ending early when Cancel is pressed. The
+// steps run from a timer, so the gallery's event loop stays the only one.
+void RunPretendedOperation(TLongProgressDlg& progress)
+{
+    constexpr int kSteps = 50;
+    progress.Begin("Interpolation", "Gridding heights...");
+    auto* ticker = new QTimer(&progress);
+    ticker->setInterval(100);
+    QObject::connect(ticker, &QTimer::timeout, &progress, [&progress, ticker, step = 0]() mutable {
+        if (!progress.Continue() || ++step > kSteps) {
+            ticker->stop();
+            ticker->deleteLater();
+            progress.End();
+            return;
+        }
+        progress.SetActivity(QString("Gridding heights... %1%").arg(step * 100 / kSteps));
+    });
+    ticker->start();
+}
+
 }  // namespace
 
-int main(int argc, char** argv)
+std::unique_ptr<QWidget> MakeGalleryWindow()
 {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Shared controls");
-    auto* grid = new QGridLayout(&window);
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle("Shared controls");
+    auto* grid = new QGridLayout(window.get());
     grid->addWidget(Group("Numbers and track bar", NumericControls()), 0, 0);
     grid->addWidget(Group("Hemispheres", Hemispheres()), 1, 0);
     grid->addWidget(Group("Flat image and globe", Pictures()), 0, 1, 2, 1);
@@ -132,15 +152,16 @@ int main(int argc, char** argv)
     gradient->GradientTypeComboBoxChange(0);
     grid->addWidget(Group("Gradient Parameters", gradient), 0, 2, 2, 1);
     grid->addWidget(Group("Cross-section style chart", SectionLikeChart()), 2, 0, 1, 3);
-    window.show();
 
-    auto* progress = new TLongProgressDlg(&window);
-    progress->Begin("Interpolation", "Gridding heights...");
-    progress->move(window.geometry().right() - 320, window.geometry().bottom() - 150);
-    // With --quit-after N the gallery closes itself after N milliseconds.
-    const QStringList arguments = app.arguments();
-    const int quitAt = arguments.indexOf("--quit-after");
-    if (quitAt >= 0 && quitAt + 1 < arguments.size())
-        QTimer::singleShot(arguments[quitAt + 1].toInt(), &app, [] { QApplication::exit(0); });
-    return app.exec();
+    auto* progress = new TLongProgressDlg(window.get());
+    progress->setObjectName("ProgressDemo");
+    auto* start = new QPushButton("Long operation...");
+    start->setObjectName("LongOperationButton");
+    grid->addWidget(start, 3, 0, Qt::AlignLeft);
+    QObject::connect(start, &QPushButton::clicked, progress, [progress] { RunPretendedOperation(*progress); });
+    // The operation starts once the gallery is on the screen.
+    QTimer::singleShot(0, progress, [progress] { RunPretendedOperation(*progress); });
+    return window;
 }
+
+}  // namespace tarn

@@ -1,5 +1,6 @@
-// The widget tests need one QApplication for the whole run. They run
-// headless unless a platform is asked for (also when CTest lists them).
+// The main of every widget test binary: one QApplication for the whole run.
+// The tests run headless unless a platform is asked for (also when CTest
+// lists them at build time).
 #include <QApplication>
 #include <gtest/gtest.h>
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// The message texts of the editor, each spelt here and nowhere else; those
+// of the map model are in model/Errors.h.
+namespace tarn::msg {
+inline constexpr const char* ProgramCaption = "Tarnhollow 98 Beta 2.0";
+inline constexpr const char* ErrorLoadingBmp = "E0002 Error loading bmp file";
+inline constexpr const char* ErrorCreatingNewMapDialog = "E0048 Error creating New Map dialog";
+// Asked before New, Open or Exit replace a map with unsaved changes; %1 is
+// the map's file name.
+inline constexpr const char* SaveChangesQuestion = "Save changes to %1?";
+inline constexpr const char* UntitledMap = "Untitled";
+}  // namespace tarn::msg

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+// Lets GoogleTest show Qt texts as text when a check fails.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '{' << texts.join(", ").toStdString() << '}';
+}

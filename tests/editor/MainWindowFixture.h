@@ -1,0 +1,72 @@
+#pragma once
+
+#include "controls/Messages.h"
+#include "editor/DefNet.h"
+#include "editor/Tarn.h"
+#include "model/MapFactory.h"
+#include "model/SettingsStore.h"
+#include "tests/common/UserActions.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarn::test {
+
+inline std::string FileBytes(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Writes a Metric map of null heights (or of one height everywhere) with
+// the model alone, for the window to open.
+void WriteMap(const QString& path, int columns, int rows, std::optional<int> height = std::nullopt);
+
+// Types a path into a file dialog's name field and confirms it with Enter.
+void AnswerFileDialog(QWidget& modal, const QString& path);
+// Types a folder into a file dialog's name field and goes there with Enter.
+void GoToFolder(QWidget& modal, const QString& folder);
+
+// The editor's main window, shown, with the messages it would put in
+// message boxes collected instead.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture();
+
+    template <typename Widget>
+    Widget& Find(const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(name);
+        if (widget == nullptr)
+            throw std::runtime_error(std::string("no widget ") + name);
+        return *widget;
+    }
+    TDefineNet& Net() { return Find<TDefineNet>("DefineNet"); }
+    int Columns() { return Net().MapHeader.Columns; }
+    QString LabelText(const char* name) { return Find<QLabel>(name).text(); }
+    // The caption as the window system shows it.
+    QString Caption() { return window.windowHandle()->title(); }
+    void Choose(const char* menu, const char* item) { ChooseMenuItem(window, menu, item); }
+    void Click(const char* button) { QTest::mouseClick(&Find<QToolButton>(button), Qt::LeftButton); }
+    void ShowTab(const char* tab);
+
+    MemorySettingsStore store;
+    QTemporaryDir folder;
+    std::vector<QString> messages;
+    ScopedMessageSink sink{[this](const QString& text, const QString&) { messages.push_back(text); }};
+    TTarnForm window{store};
+};
+
+}  // namespace tarn::test

@@ -26,11 +26,8 @@ void ExportFile(const TFormatDriver& format, const TNet& net, const std::filesys
     std::ostringstream out(std::ios::binary);
     format.Write(net, out, parameters, progress);
     const std::string text = std::move(out).str();
-    try {
-        WriteFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    } catch (const std::system_error&) {
-        throw ETarnError(msg::ErrorWritingExport);
-    }
+    WriteFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                        msg::ErrorWritingExport);
 }
 
 FileVerdict IdentifyFile(const TFormatDriver& format, const std::filesystem::path& file)

@@ -1,5 +1,6 @@
 // Texts the user types into the editor travel in the map file in the Windows
 // Western code page and come back as typed.
+#include "MainWindowFixture.h"
 #include "editor/Tarn.h"
 #include "model/SettingsStore.h"
 
@@ -78,7 +79,8 @@ TEST_F(MapTextTest, ATerrainNameIsSavedInTheWesternCodePageAndReadBackAsTyped)
     EXPECT_EQ(TerrainLabel(8), QString::fromUtf8("G\xC3\xA4rten"));
 
     const QString path = folder.filePath("names.lem");
-    window.SaveMapAs(path);
+    test::OnNextModal([path](QWidget& modal) { test::AnswerFileDialog(modal, path); });
+    test::ChooseMenuItem(window, "File1", "SaveAsMap");
     const std::string file = FileBytes(path);
     ASSERT_GT(file.size(), 2576u);
     EXPECT_EQ(StoredName(file, 8), "G\xE4rten");

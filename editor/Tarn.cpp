@@ -2,8 +2,8 @@
 
 #include "controls/EnhTrackBar.h"
 #include "controls/FlEdit.h"
+#include "controls/HelpWindow.h"
 #include "editor/ColourSet.h"
-#include "editor/HelpWindow.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
@@ -81,7 +81,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
         move(screen->availableGeometry().center() - rect().center());
 
     DefineNet = new TDefineNet;
-    HelpWindow = new THelpWindow(THelpWindow::EditorHelpFolder(), this);
+    HelpWindow = new THelpWindow(THelpWindow::Folder("help", TARN_EDITOR_HELP_DIR), "Tarnhollow Help", this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);

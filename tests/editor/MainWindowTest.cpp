@@ -1,7 +1,7 @@
 #include "controls/FlEdit.h"
 #include "controls/Messages.h"
 #include "editor/ColourSet.h"
-#include "editor/HelpWindow.h"
+#include "controls/HelpWindow.h"
 #include "editor/NewMap.h"
 #include "editor/Notifications.h"
 #include "editor/QtColour.h"

@@ -1,0 +1,77 @@
+#pragma once
+
+// What a user does in the tests: find controls by name, type into them,
+// click them, and answer modal dialogs once they show.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tarn::test {
+
+template <typename T = QWidget>
+T* Find(const QObject* root, const char* name)
+{
+    T* found = root->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Selects what the field holds, types the text over it and, unless told
+// otherwise, presses Enter.
+inline void TypeInto(QWidget* field, const QString& text, bool enter = true)
+{
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+    if (enter)
+        QTest::keyClick(field, Qt::Key_Return);
+}
+
+inline void Click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Runs the action on the next modal dialog (one other than the one active
+// now) as soon as it is shown.
+inline void WhenModal(std::function<void(QWidget* dialog)> action)
+{
+    QWidget* before = QApplication::activeModalWidget();
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, before, action] {
+        QWidget* now = QApplication::activeModalWidget();
+        const bool timedOut = clock->elapsed() > 20000;
+        if ((!now || now == before) && !timedOut)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (timedOut) {
+            ADD_FAILURE() << "no dialog was shown";
+            return;
+        }
+        action(now);
+    });
+    timer->start(10);
+}
+
+// Types a file name into a file dialog and presses Enter.
+inline void ChooseFile(QWidget* dialog, const QString& fileName)
+{
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    TypeInto(name, fileName);
+}
+
+}  // namespace tarn::test

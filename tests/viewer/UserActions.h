@@ -4,9 +4,14 @@
 // click them, and answer modal dialogs once they show.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -41,6 +46,12 @@ inline void Click(QWidget* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Clicks the tab of a page.
+inline void ClickTab(QTabWidget* pages, int index)
+{
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(index).center());
+}
+
 // Runs the action on the next modal dialog (one other than the one active
 // now) as soon as it is shown.
 inline void WhenModal(std::function<void(QWidget* dialog)> action)
@@ -66,12 +77,24 @@ inline void WhenModal(std::function<void(QWidget* dialog)> action)
     timer->start(10);
 }
 
-// Types a file name into a file dialog and presses Enter.
+// Pastes a file name into a file dialog and clicks its Open or Save button
+// (typing it letter by letter lets the dialog complete the name).
 inline void ChooseFile(QWidget* dialog, const QString& fileName)
 {
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
     ASSERT_NE(name, nullptr);
-    TypeInto(name, fileName);
+    ASSERT_NE(buttons, nullptr);
+    QGuiApplication::clipboard()->setText(fileName);
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    for (QAbstractButton* button : buttons->buttons())
+        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+            Click(button);
+            return;
+        }
+    ADD_FAILURE() << "no accept button";
 }
 
 }  // namespace tarn::test

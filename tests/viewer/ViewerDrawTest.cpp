@@ -10,6 +10,7 @@
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Viewform.h"
 
+#include <QAction>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -55,13 +56,13 @@ protected:
     }
 
     // Load Map through the tool button, confirming the dialog after `change`.
-    void LoadThroughTheButton(const std::function<void(QWidget*)>& change = {})
+    void LoadThroughTheButton(const std::function<void(QWidget*)>& change = {}, const char* answer = "OKBtn")
     {
-        WhenModal([this, change](QWidget* fileDialog) {
-            WhenModal([change](QWidget* parameters) {
+        WhenModal([this, change, answer](QWidget* fileDialog) {
+            WhenModal([change, answer](QWidget* parameters) {
                 if (change)
                     change(parameters);
-                Click(Find(parameters, "OKBtn"));
+                Click(Find(parameters, answer));
             });
             ChooseFile(fileDialog, QString::fromStdString(map.string()));
         });
@@ -118,6 +119,16 @@ TEST_F(ViewerDraw, LoadingTheSampleDrawsWhatTarntoolRendersOfIt)
     std::cout << "mean difference " << meanDifference << ", share differing by more than 24: " << farShare << "\n";
     EXPECT_LT(meanDifference, 0.1);
     EXPECT_LT(farShare, 0.001);
+}
+
+TEST_F(ViewerDraw, CancellingTheDialogAfterLoadingDrawsNothing)
+{
+    LoadThroughTheButton({}, "CancelBtn");
+    EXPECT_TRUE(viewer->MapLoaded());
+    const auto& bits = panel->Picture().bits;
+    EXPECT_TRUE(std::all_of(bits.begin(), bits.end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_FALSE(Find<QToolButton>(viewer.get(), "RedrawButton")->isEnabled());
+    EXPECT_FALSE(viewer->findChild<QAction*>("Redraw")->isEnabled());
 }
 
 TEST_F(ViewerDraw, AResizeBlanksThePictureUntilTheNextRedraw)

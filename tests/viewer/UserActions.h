@@ -3,7 +3,10 @@
 // What a user does in the tests: find controls by name, type into them,
 // click them, and answer modal dialogs once they show.
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QDialogButtonBox>
@@ -41,9 +44,12 @@ inline void TypeInto(QWidget* field, const QString& text, bool enter = true)
         QTest::keyClick(field, Qt::Key_Return);
 }
 
+// Clicks a button; check boxes and radio buttons on their box, which a
+// click in the middle of a wide one would miss.
 inline void Click(QWidget* button)
 {
-    QTest::mouseClick(button, Qt::LeftButton);
+    const bool boxed = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, boxed ? QPoint(8, button->height() / 2) : button->rect().center());
 }
 
 // Clicks the tab of a page.
@@ -95,6 +101,26 @@ inline void ChooseFile(QWidget* dialog, const QString& fileName)
             return;
         }
     ADD_FAILURE() << "no accept button";
+}
+
+// Types a colour ("#102030") into a colour dialog and presses Enter.
+inline void ChooseColour(QWidget* dialog, const QString& colour)
+{
+    for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
+        if (!qobject_cast<QAbstractSpinBox*>(edit->parent())) {
+            TypeInto(edit, colour);
+            return;
+        }
+    ADD_FAILURE() << "no colour field";
+}
+
+// Presses, moves and releases the left button at pixels of a widget.
+inline void Drag(QWidget* widget, QPoint from, QPoint to)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, (from + to) / 2);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
 }
 
 }  // namespace tarn::test

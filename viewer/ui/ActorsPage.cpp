@@ -129,7 +129,9 @@ void TActorsPage::GetPOVClick()
         return;
     const QFileInfo chosen(povDialog_->selectedFiles().first());
     settings_.WriteText(kViewerSettingsKey, "General", "ActorDirectory", chosen.absolutePath().toStdString());
-    const QString name = chosen.fileName().toLower();
+    // The name keeps its case: file names are case-sensitive here, and a
+    // lower-cased name would not find the file when the actor is loaded.
+    const QString name = chosen.fileName();
     povFile_->setText(name);
     files_[static_cast<std::size_t>(slot_)].setText(ToHeaderText(name.left(kActorNameLength)));
 }

@@ -20,7 +20,8 @@ TGradientsPage::TGradientsPage(QWidget* parent) : TScenePage(parent), editor_(ne
     auto* row = new QHBoxLayout(this);
     QGroupBox* parameters = MakeGroup(this, "Gradient Parameters");
     auto* column = new QVBoxLayout(parameters);
-    column->addWidget(new QLabel("Profile Graph", parameters));
+    editor_->GradientGraph()->setAccessibleName("Profile Graph");
+    column->addWidget(MakeCaption(parameters, "Profile Graph", editor_->GradientGraph()));
     column->addWidget(editor_, 1);
     auto* schemes = editor_->findChild<QComboBox*>("GradientTypeComboBox");
     schemes->setAccessibleName("Standard Profiles");

@@ -23,9 +23,16 @@ TGradientsPage::TGradientsPage(QWidget* parent) : TScenePage(parent), editor_(ne
     editor_->GradientGraph()->setAccessibleName("Profile Graph");
     column->addWidget(MakeCaption(parameters, "Profile Graph", editor_->GradientGraph()));
     column->addWidget(editor_, 1);
+    // The list of standard profiles stands on a row of its own with its
+    // caption.
     auto* schemes = editor_->findChild<QComboBox*>("GradientTypeComboBox");
+    editor_->layout()->removeWidget(schemes);
+    schemes->setParent(parameters);
     schemes->setAccessibleName("Standard Profiles");
-    column->addWidget(MakeCaption(parameters, "Standard Profiles", schemes));
+    auto* schemeRow = new QHBoxLayout;
+    schemeRow->addWidget(MakeCaption(parameters, "Standard Profiles", schemes));
+    schemeRow->addWidget(schemes, 1);
+    column->addLayout(schemeRow);
     drawTerrains_ = MakeCheck(parameters, "DrawTerrainsCheckBox", "DrawTerrains");
     column->addWidget(drawTerrains_);
     row->addWidget(parameters, 1);

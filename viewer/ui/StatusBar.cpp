@@ -47,7 +47,9 @@ TViewerStatusBar::TViewerStatusBar(QWidget* parent) : QStatusBar(parent), progre
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i + 1));
-        panels_[i]->setFixedWidth(kPanelWidths[i]);
+        // Panels widen for a caption longer than they are ("Drawing
+        // Landscape View" does not fit 150 pixels in every font).
+        panels_[i]->setMinimumWidth(kPanelWidths[i]);
         panels_[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         addWidget(panels_[i]);
     }

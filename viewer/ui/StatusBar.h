@@ -29,8 +29,9 @@ private:
     int percent_ = -1;
 };
 
-// The status bar: panels of 100, 150, 250 and 200 pixels; panel 0 shows
-// progress, panels 1 and 2 the operation and its step.
+// The status bar: panels of 100, 150, 250 and 200 pixels (the captions'
+// panels at least that wide); panel 0 shows progress, panels 1 and 2 the
+// operation and its step.
 class TViewerStatusBar : public QStatusBar {
     Q_OBJECT
 

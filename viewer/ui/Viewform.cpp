@@ -27,7 +27,8 @@ namespace tarn {
 
 namespace {
 constexpr int kToolBarHeight = 38;
-constexpr QSize kPanelSize{640, 480};
+// Wide enough for the status bar's panels and their captions.
+constexpr QSize kPanelSize{800, 560};
 }  // namespace
 
 QString MapFileFromArguments(const QStringList& arguments)

@@ -74,6 +74,7 @@ QWidget* TVistaPage::BuildSwatchGroup()
     spread_ = MakeCheck(group, "SpreadCheck", "Spread Colours");
     grid->addWidget(setColour, 5, 0, 1, 3);
     grid->addWidget(spread_, 6, 0, 1, 3);
+    grid->setRowStretch(7, 1);
     connect(setColour, &QPushButton::clicked, this, &TVistaPage::SetVistaColourClick);
     return group;
 }

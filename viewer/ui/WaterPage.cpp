@@ -34,6 +34,7 @@ TWaterPage::TWaterPage(QWidget* parent) : TScenePage(parent)
     wavesGrid->addWidget(windDirection_, 1, 0, 2, 1);
     waveHeight_ = AddSpinRow(wavesGrid, 1, 1, "WaveHeightSpinEdit", "Height", 0, 1000);
     waveLength_ = AddSpinRow(wavesGrid, 2, 1, "WaterWavelengthSpinEdit", "Wavelength", 0, 1000);
+    wavesGrid->setColumnStretch(3, 1);
     column->addWidget(waves);
 
     QGroupBox* turbulenceGroup = MakeGroup(this, "Turbulence");
@@ -45,10 +46,13 @@ TWaterPage::TWaterPage(QWidget* parent) : TScenePage(parent)
     turbulenceGrid->addWidget(planeSeed_, 1, 1);
     turbulenceGrid->addWidget(MakeCaption(turbulenceGroup, "(Frequency)", frequencySeed_), 2, 0);
     turbulenceGrid->addWidget(frequencySeed_, 2, 1);
+    turbulenceGrid->setColumnStretch(2, 1);
     column->addWidget(turbulenceGroup);
 
     QGroupBox* edge = MakeGroup(this, "Water's Edge");
-    waterEdge_ = AddSpinRow(new QGridLayout(edge), 0, 0, "WaterEdgeSpinEdit", "Edge Criticality", 0, 100);
+    auto* edgeGrid = new QGridLayout(edge);
+    waterEdge_ = AddSpinRow(edgeGrid, 0, 0, "WaterEdgeSpinEdit", "Edge Criticality", 0, 100);
+    edgeGrid->setColumnStretch(2, 1);
     waterEdge_->setValue(kDefaultWaterEdge);
     column->addWidget(edge);
     column->addStretch();
@@ -56,6 +60,8 @@ TWaterPage::TWaterPage(QWidget* parent) : TScenePage(parent)
 
 void TWaterPage::Load(const TMapHeader& header)
 {
+    // Only the direction counts; the line is shown at full length.
+    windDirection_->SetAltitude(90);
     windDirection_->SetAzimuth(header.WaveDirection);
     waveHeight_->setValue(header.WaveHeight);
     waveLength_->setValue(header.WaveLength);

@@ -164,6 +164,22 @@ TEST(ParameterFile, AMaterialOutOfRangeStopsTheReadingKeepingWhatWasRead)
     EXPECT_EQ(values.CameraX, 87);  // sections before were read
 }
 
+TEST(ParameterFile, TheSampleFileReadsAsWrittenByHand)
+{
+    TParameterValues values;
+    ReadParameterFile(std::filesystem::path(TARN_TEST_DATA) / "scene.cfg", kMapWidth, kMapHeight, values);
+    EXPECT_EQ(values.CameraZ, 1000);
+    EXPECT_EQ(values.LightAz, 135);
+    EXPECT_EQ(values.TerrainColours[1], 8476991u);
+    EXPECT_EQ(values.TerrainNames[23], "_user16");
+    EXPECT_EQ(values.Fract[3], 200);
+    EXPECT_EQ(values.Shininess[17], 64);
+    EXPECT_TRUE(values.CliffEffect);
+    EXPECT_EQ(values.Sky, 15451296u);
+    EXPECT_EQ(values.MistLevel, 5000);
+    EXPECT_EQ(FormatParameterText(values).size(), std::filesystem::file_size(std::filesystem::path(TARN_TEST_DATA) / "scene.cfg"));
+}
+
 TEST(ParameterFile, FileThatCannotBeWrittenOrReadIsReported)
 {
     const auto folder = std::filesystem::temp_directory_path() / "tarn-no-such-folder" / "deeper";

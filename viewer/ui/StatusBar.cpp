@@ -11,6 +11,7 @@ namespace tarn {
 namespace {
 constexpr int kProgressWidth = 100;
 constexpr std::array<int, 3> kPanelWidths{150, 250, 200};
+constexpr std::chrono::milliseconds kShowInterval{250};
 
 QString FromView(std::string_view text)
 {
@@ -60,26 +61,48 @@ QLabel* TViewerStatusBar::Panel(int index) const
     return index >= 1 && index <= 3 ? panels_[static_cast<std::size_t>(index - 1)] : nullptr;
 }
 
+TDrawProgress::TDrawProgress(TViewerStatusBar& statusBar, TGLPanel& panel, const bool& abortFlag)
+    : statusBar_(statusBar), panel_(panel), abortFlag_(abortFlag), lastShown_(std::chrono::steady_clock::now())
+{
+}
+
 void TDrawProgress::setCaptions(std::string_view operation, std::string_view step)
 {
-    statusBar_.Panel(1)->setText(FromView(operation));
-    statusBar_.Panel(2)->setText(FromView(step));
+    operation_ = FromView(operation);
+    step_ = FromView(step);
+    ShowWhenDue();
 }
 
 void TDrawProgress::setPercent(int percent)
 {
-    statusBar_.ProgressPanel()->SetPercent(percent);
+    percent_ = percent;
+    ShowWhenDue();
 }
 
 void TDrawProgress::hideProgress()
 {
-    statusBar_.ProgressPanel()->SetPercent(-1);
+    percent_ = -1;
+    Show();
 }
 
 bool TDrawProgress::pump()
 {
     panel_.ProcessMessages();
     return !abortFlag_;
+}
+
+void TDrawProgress::ShowWhenDue()
+{
+    if (std::chrono::steady_clock::now() - lastShown_ >= kShowInterval)
+        Show();
+}
+
+void TDrawProgress::Show()
+{
+    statusBar_.Panel(1)->setText(operation_);
+    statusBar_.Panel(2)->setText(step_);
+    statusBar_.ProgressPanel()->SetPercent(percent_);
+    lastShown_ = std::chrono::steady_clock::now();
 }
 
 }  // namespace tarn

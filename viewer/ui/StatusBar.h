@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include <array>
+#include <chrono>
 
 namespace tarn {
 
@@ -49,21 +50,30 @@ private:
 // The progress of a drawing pass on the status bar. Pumping lets every
 // pending event run (so Abort gets through) and makes the panel's context
 // current again; it answers false once the abort flag is set.
+//
+// Every repaint of the window during a draw costs a composition of the
+// whole window with the OpenGL picture (about as long as drawing a tenth of
+// a large map), so the captions and the bar are shown at most four times a
+// second, and as they end.
 class TDrawProgress final : public IProgress {
 public:
-    TDrawProgress(TViewerStatusBar& statusBar, TGLPanel& panel, const bool& abortFlag)
-        : statusBar_(statusBar), panel_(panel), abortFlag_(abortFlag)
-    {
-    }
+    TDrawProgress(TViewerStatusBar& statusBar, TGLPanel& panel, const bool& abortFlag);
     void setCaptions(std::string_view operation, std::string_view step) override;
     void setPercent(int percent) override;
     void hideProgress() override;
     bool pump() override;
 
 private:
+    void ShowWhenDue();
+    void Show();
+
     TViewerStatusBar& statusBar_;
     TGLPanel& panel_;
     const bool& abortFlag_;
+    QString operation_;
+    QString step_;
+    int percent_ = -1;
+    std::chrono::steady_clock::time_point lastShown_;
 };
 
 }  // namespace tarn

@@ -68,8 +68,8 @@ void TViewer::LoadMap(const QString& fileName)
         } catch (const ETarnError& error) {
             ShowError(error);
         }
-        progress.hideProgress();
         progress.setCaptions({}, {});
+        progress.hideProgress();
     }
     mapLoaded_ = loaded;
     if (!loaded) {

@@ -175,6 +175,23 @@ TEST_F(ViewerDraw, AbortStopsALongDrawAndTheWindowIsReadyAgain)
     EXPECT_GT(SkyShare(panel->Picture()), fullSky + 0.1);
 }
 
+TEST_F(ViewerDraw, ClosingDuringADrawStopsItAndClosesAfterwards)
+{
+    LoadThroughTheButton();
+    bool refusedWhileDrawing = false;
+    WhenModal([&](QWidget* parameters) {
+        ClickTab(Find<QTabWidget>(parameters, "MainPageControl"), 1);
+        TypeInto(Find(parameters, "FractalDepthEdit"), "6");
+        QTimer::singleShot(300, [&] {
+            refusedWhileDrawing = !viewer->close();
+        });
+        Click(Find(parameters, "OKBtn"));
+    });
+    Click(Find(viewer.get(), "ParametersButton"));
+    EXPECT_TRUE(refusedWhileDrawing);
+    QTRY_VERIFY(!viewer->isVisible());
+}
+
 TEST_F(ViewerDraw, ThePreviewFollowsTheDialog)
 {
     TDibPicture before;

@@ -2,9 +2,10 @@
 
 #include "controls/EnhTrackBar.h"
 #include "controls/FlEdit.h"
+#include "controls/HelpWindow.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
-#include "editor/HelpWindow.h"
+#include "controls/HelpWindow.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
@@ -86,7 +87,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     DefineNet = new TDefineNet;
     DefineNet->setAccessibleName("Map");
     connect(DefineNet, &TDefineNet::ModifiedChanged, this, [this] { ShowCaption(); });
-    HelpWindow = new THelpWindow(THelpWindow::EditorHelpFolder(), this);
+    HelpWindow = new THelpWindow(THelpWindow::Folder("help", TARN_EDITOR_HELP_DIR), "Tarnhollow Help", this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);

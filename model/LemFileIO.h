@@ -25,10 +25,12 @@ bool LoadLemFile(const std::filesystem::path& path, TNet& net, IProgress& progre
 // thrown.
 void SaveLemFile(const std::filesystem::path& path, TNet& net);
 
-// Replaces the first 2576 bytes of an existing LEM file with the header,
-// leaving the rest of the file untouched; a symbolic link is followed. Throws
-// E0007 when the file is not a regular file, not a LEM file at least that
-// long, or cannot be written.
+// Replaces the first 2576 bytes of an existing LEM file with the header in
+// place, leaving the rest of the file untouched; a symbolic link is followed,
+// and a file that already holds this header is not written at all. The new
+// header is made whole before the file is touched, and a write that fails
+// part way puts the old bytes back. Throws E0007 when the file is not a
+// regular file, not a LEM file at least that long, or cannot be written.
 void RewriteLemHeader(const std::filesystem::path& path, const TMapHeader& header);
 
 }  // namespace tarn

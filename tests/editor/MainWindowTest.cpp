@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "editor/HelpWindow.h"
+#include "controls/HelpWindow.h"
 #include "editor/QtColour.h"
 #include "editor/Shape.h"
 #include "editor/StatusPanels.h"

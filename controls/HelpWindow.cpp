@@ -1,4 +1,4 @@
-#include "editor/HelpWindow.h"
+#include "controls/HelpWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,11 +9,11 @@
 
 namespace tarn {
 
-THelpWindow::THelpWindow(QString folder, QWidget* parent)
+THelpWindow::THelpWindow(QString folder, const QString& title, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), browser_(new QTextBrowser(this))
 {
     setObjectName("HelpWindow");
-    setWindowTitle("Tarnhollow Help");
+    setWindowTitle(title);
     browser_->setObjectName("HelpBrowser");
     browser_->setAccessibleName("Help page");
     browser_->setOpenLinks(true);
@@ -43,12 +43,12 @@ QString THelpWindow::PageText() const
     return browser_->toPlainText();
 }
 
-QString THelpWindow::EditorHelpFolder()
+QString THelpWindow::Folder(const QString& besideProgram, const QString& sourceTree)
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("help");
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(besideProgram);
     if (QFileInfo::exists(QDir(beside).filePath("topic1.html")))
         return beside;
-    return QStringLiteral(TARN_EDITOR_HELP_DIR);
+    return sourceTree;
 }
 
 }  // namespace tarn

@@ -13,7 +13,7 @@ class THelpWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit THelpWindow(QString folder, QWidget* parent = nullptr);
+    THelpWindow(QString folder, const QString& title, QWidget* parent = nullptr);
 
     // Shows the page of a topic (or a note that it is missing) and raises
     // the window.
@@ -21,9 +21,10 @@ public:
     int CurrentTopic() const { return topic_; }
     QString PageText() const;
 
-    // The folder the editor's pages are found in: "help" beside the program,
-    // else the one in the source tree it was built from.
-    static QString EditorHelpFolder();
+    // A program's help folder: the folder of that name beside the program
+    // when it holds the pages, else the one in the source tree it was built
+    // from.
+    static QString Folder(const QString& besideProgram, const QString& sourceTree);
 
 private:
     QString folder_;

@@ -275,11 +275,8 @@ std::string FormatParameterText(const TParameterValues& values)
 void WriteParameterFile(const std::filesystem::path& path, const TParameterValues& values)
 {
     const auto text = FormatParameterText(values);
-    try {
-        WriteFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-    } catch (const std::system_error&) {
-        throw ETarnError(msg::UnableToWrite + path.string());
-    }
+    WriteFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()},
+                        std::string(msg::UnableToWrite) + path.string());
 }
 
 }  // namespace tarn

@@ -125,6 +125,9 @@ TEST_F(SceneDialog, AnActorFileThatCannotBeReadIsReported)
     header.ActorFiles[7].setText("missing.pov");
     settings.WriteText(kViewerSettingsKey, "General", "ActorDirectory", folder.string());
     ASSERT_TRUE(Run({}));
-    EXPECT_EQ(shownMessages, QStringList{"E0024 Read error for Actor file.  Actor will not be plotted"});
+    ASSERT_EQ(shownMessages.size(), 1);
+    EXPECT_TRUE(shownMessages[0].contains("missing.pov")) << shownMessages[0].toStdString();
+    EXPECT_TRUE(shownMessages[0].endsWith("E0024 Read error for Actor file.  Actor will not be plotted"))
+        << shownMessages[0].toStdString();
     EXPECT_EQ(header.TerrainActors[7].ActorGroundFlag, 0);
 }

@@ -81,7 +81,9 @@ public:
     // to the next line that starts a section.
     void Enter(std::string_view name)
     {
-        const std::string heading = "[" + std::string(name) + "]";
+        std::string heading("[");
+        heading += name;
+        heading += ']';
         first_ = last_ = lines_.size();
         for (std::size_t i = 0; i < lines_.size(); ++i)
             if (lines_[i].find(heading) != std::string_view::npos) {
@@ -163,7 +165,9 @@ public:
     {
         if (!text_.empty())
             text_ += "\n";
-        text_ += "[" + std::string(name) + "]\n";
+        text_ += '[';
+        text_ += name;
+        text_ += "]\n";
     }
     void Integer(std::string_view key, const int& value, int) { Line(key, std::to_string(value)); }
     void Colour(std::string_view key, const TColorRef& colour) { Line(key, std::to_string(colour)); }

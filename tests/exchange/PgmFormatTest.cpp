@@ -120,7 +120,7 @@ TEST(PgmImport, DamagedGreymapsEndTheImportKeepingWhatWasStored)
     EXPECT_EQ(net.Points()[5].Height, 15);
     EXPECT_EQ(net.Points()[419].Height, kNullHeight);
     std::string garbled = text;
-    garbled.replace(garbled.rfind(' '), 1, "x");
+    garbled[garbled.rfind(' ')] = 'x';
     EXPECT_EQ(ReadError(kPgm, garbled, net), msg::DamagedImport);
     EXPECT_EQ(ReadError(kPgm, "P5\n21 20\n255\n", net), msg::ForeignImport);
     EXPECT_EQ(ReadError(kPgm, "P2\n21 x\n", net), msg::ForeignImport);

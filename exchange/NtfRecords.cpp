@@ -38,7 +38,10 @@ bool TNtfRecordReader::Next(std::string& record)
     while (continued) {
         if (!scanner_.ReadLine(line_, kMaxLine) || line_.compare(0, 2, "00") != 0)
             throw EInvalidData(msg::DamagedImport);
+        // A continuation line too short to hold its "00", flag and "%".
         continued = SplitLine(line_);
+        if (line_.size() < 2)
+            throw EInvalidData(msg::DamagedImport);
         record.append(line_, 2);
         if (record.size() > kMaxRecord)
             throw EInvalidData(msg::DamagedImport);

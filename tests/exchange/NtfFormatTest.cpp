@@ -196,6 +196,11 @@ TEST(NtfImport, DamagedTilesEndTheImportKeepingWhatWasStored)
     std::string broken = tile;
     broken.replace(broken.find("\r\n00000004011%") + 2, 2, "xx");
     EXPECT_EQ(ReadError(kNtf, broken, net, Sampled(1)), msg::DamagedImport);
+    // A continuation of only "00%", without its flag.
+    std::string flagless = tile;
+    const std::size_t next = flagless.find("\r\n00000004011%") + 2;
+    flagless.replace(next, flagless.find('\r', next) - next, "00%");
+    EXPECT_EQ(ReadError(kNtf, flagless, net, Sampled(1)), msg::DamagedImport);
     // A height that is no number.
     std::string garbled = tile;
     garbled.replace(garbled.find("00000004011%") + 16, 4, "1x2y");

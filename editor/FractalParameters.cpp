@@ -95,6 +95,8 @@ QWidget* TFractalParametersForm::BuildGradientGroup()
     group->setObjectName("GradientGroup");
     auto* row = new QHBoxLayout(group);
     gradient_ = new TGradientEditor(group);
+    // Tall enough for the curves' scale to show its numbers.
+    gradient_->GradientGraph()->setMinimumSize(320, 260);
     row->addWidget(gradient_, 1);
     // The preview stands beside the editor at the height of its curves.
     gradient_->layout()->removeWidget(gradient_->GradImage());

@@ -91,6 +91,7 @@ bool TTarnForm::LoadMap(const QString& fileName)
     ShowMapDefinition();
     findChild<QAction*>("SaveMap")->setEnabled(false);
     findChild<QAction*>("SaveAsMap")->setEnabled(false);
+    findChild<QAction*>("GenerateFractalOverlay1")->setEnabled(false);
     return false;
 }
 
@@ -99,6 +100,7 @@ void TTarnForm::MapChanged()
     mapPresent_ = DefineNet->HasGrid();
     findChild<QAction*>("SaveMap")->setEnabled(mapPresent_);
     findChild<QAction*>("SaveAsMap")->setEnabled(mapPresent_);
+    findChild<QAction*>("GenerateFractalOverlay1")->setEnabled(mapPresent_);
     const TBandRange bands = BandRangeAround(DefineNet->MapHeader.MinHeight, DefineNet->MapHeader.MaxHeight);
     DefineNet->BandMax = bands.max;
     DefineNet->BandMin = bands.min;

@@ -43,8 +43,6 @@ std::uint32_t ClockSeed()
 
 void TTarnForm::GenerateFractalOverlay1Click()
 {
-    if (!mapPresent_)
-        return;
     TMapHeader& header = DefineNet->MapHeader;
     FractalParametersForm->Prepare(header.GradientColours, header.LightAlt, header.LightAz);
     if (FractalParametersForm->exec() != QDialog::Accepted)

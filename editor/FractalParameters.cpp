@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tarn {
@@ -154,16 +153,15 @@ QWidget* TFractalParametersForm::BuildFractalGroup()
     internalFile_->setReadOnly(true);
     internalFile_->setAccessibleName("Generated Bitmap");
     internalFile_->setMinimumWidth(160);
-    auto* choose = new QToolButton(group);
-    choose->setObjectName("GetInternal");
-    choose->setText("...");
+    QPushButton* choose = Button(group, "...", "GetInternal");
+    choose->setFixedWidth(32);
     choose->setAccessibleName("Choose the generated bitmap");
     choose->setToolTip("Choose the generated bitmap");
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(internalFile_, 1);
     fileRow->addWidget(choose);
     form->addRow("Generated Bitmap", fileRow);
-    connect(choose, &QToolButton::clicked, this, &TFractalParametersForm::GetInternalClick);
+    connect(choose, &QPushButton::clicked, this, &TFractalParametersForm::GetInternalClick);
     return group;
 }
 

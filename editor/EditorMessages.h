@@ -5,6 +5,7 @@
 namespace tarn::msg {
 inline constexpr const char* ProgramCaption = "Tarnhollow 98 Beta 2.0";
 inline constexpr const char* ErrorLoadingBmp = "E0002 Error loading bmp file";
+inline constexpr const char* NoInternalOverlayFile = "E0023 No internal overlay file was selected";
 inline constexpr const char* ErrorCreatingNewMapDialog = "E0048 Error creating New Map dialog";
 // Asked before New, Open or Exit replace a map with unsaved changes; %1 is
 // the map's file name.

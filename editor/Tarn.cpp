@@ -5,6 +5,7 @@
 #include "controls/HelpWindow.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
+#include "editor/FractalParameters.h"
 #include "controls/HelpWindow.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
@@ -89,6 +90,7 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     connect(DefineNet, &TDefineNet::ModifiedChanged, this, [this] { ShowCaption(); });
     HelpWindow = new THelpWindow(THelpWindow::Folder("help", TARN_EDITOR_HELP_DIR), "Tarnhollow Help", this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
+    FractalParametersForm = new TFractalParametersForm(this, [this](int topic) { ShowHelp(topic); });
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
     BuildFileDialogs();
@@ -182,14 +184,14 @@ void TTarnForm::BuildMenus()
     Undo->setEnabled(false);
     QMenu* tools = bar->addMenu("&Tools");
     tools->setObjectName("Tools1");
-    // Import, export and the fractal overlay are not part of this build yet;
-    // their items are there, disabled, so the menu has its final shape.
-    for (const auto& [name, caption] : {std::pair{"Import", "&Import..."}, std::pair{"ExportData", "&Export..."},
-                                        std::pair{"GenerateFractalOverlay1", "Generate Fractal Overlay..."}}) {
+    // Import and export are not part of this build yet; their items are
+    // there, disabled, so the menu has its final shape.
+    for (const auto& [name, caption] : {std::pair{"Import", "&Import..."}, std::pair{"ExportData", "&Export..."}}) {
         QAction* action = tools->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(false);
     }
+    addItem(tools, "GenerateFractalOverlay1", "Generate Fractal Overlay...", &TTarnForm::GenerateFractalOverlay1Click);
     addItem(tools, "ColourSettings", "Edit Terrains...", &TTarnForm::ColourSettingsClick);
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help1");

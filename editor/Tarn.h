@@ -24,6 +24,7 @@ namespace tarn {
 
 class ISettingsStore;
 class TColourSettingsDlg;
+class TFractalParametersForm;
 class TEnhTrackBar;
 class TFloatEdit;
 class TPictureOpenDialog;
@@ -88,6 +89,7 @@ private:
     void RedrawButtonClick();
     void UndoClick();
     void ColourSettingsClick();
+    void GenerateFractalOverlay1Click();
     void Contents1Click();
     void MaxHeightSpinChange();
     void MinHeightSpinChange();
@@ -118,6 +120,7 @@ private:
 
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
+    TFractalParametersForm* FractalParametersForm;
     THelpWindow* HelpWindow;
     TStatusPanels* StatusBar;
     QFileDialog* OpenMapDialog;

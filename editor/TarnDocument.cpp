@@ -3,6 +3,7 @@
 #include "controls/Messages.h"
 #include "editor/BandRange.h"
 #include "editor/ColourSet.h"
+#include "editor/CommandFeedback.h"
 #include "editor/EditorMessages.h"
 #include "editor/NewMap.h"
 #include "editor/PictureDialog.h"
@@ -28,25 +29,9 @@ namespace tarn {
 
 namespace {
 
-// Shows the hourglass for the life of a command.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 std::filesystem::path ToPath(const QString& fileName)
 {
     return std::filesystem::path(fileName.toStdString());
-}
-
-void ShowError(const std::exception& error)
-{
-    const auto* coded = dynamic_cast<const ETarnError*>(&error);
-    ShowMessage(QString::fromStdString(error.what()),
-                coded ? QString::fromStdString(coded->caption()) : QString());
 }
 
 std::optional<QString> ChosenFile(QFileDialog* dialog)
@@ -106,6 +91,7 @@ bool TTarnForm::LoadMap(const QString& fileName)
     ShowMapDefinition();
     findChild<QAction*>("SaveMap")->setEnabled(false);
     findChild<QAction*>("SaveAsMap")->setEnabled(false);
+    findChild<QAction*>("GenerateFractalOverlay1")->setEnabled(false);
     return false;
 }
 
@@ -114,6 +100,7 @@ void TTarnForm::MapChanged()
     mapPresent_ = DefineNet->HasGrid();
     findChild<QAction*>("SaveMap")->setEnabled(mapPresent_);
     findChild<QAction*>("SaveAsMap")->setEnabled(mapPresent_);
+    findChild<QAction*>("GenerateFractalOverlay1")->setEnabled(mapPresent_);
     const TBandRange bands = BandRangeAround(DefineNet->MapHeader.MinHeight, DefineNet->MapHeader.MaxHeight);
     DefineNet->BandMax = bands.max;
     DefineNet->BandMin = bands.min;

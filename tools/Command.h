@@ -37,5 +37,6 @@ TCommand AddImportCommand(CLI::App& tool);
 TCommand AddExportCommand(CLI::App& tool);
 TCommand AddFormatsCommand(CLI::App& tool);
 TCommand AddInterpolateCommand(CLI::App& tool);
+TCommand AddFractalCommand(CLI::App& tool);
 
 }  // namespace tarn::tool

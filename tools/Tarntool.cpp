@@ -20,7 +20,7 @@ using AddCommand = TCommand (*)(CLI::App& tool);
 constexpr AddCommand kCommands[] = {
     &AddNewCommand,    &AddInfoCommand,   &AddCopyCommand,    &AddCheckCommand,
     &AddImportCommand, &AddExportCommand, &AddFormatsCommand, &AddInterpolateCommand,
-    &AddSampleCommand,
+    &AddFractalCommand, &AddSampleCommand,
 #ifdef TARNTOOL_RENDER
     &AddRenderCommand,
 #endif

@@ -158,6 +158,8 @@ TEST_F(MainWindowTest, AFileThatFailsToLoadLeavesNoMapAndShowsTheLoadersMessage)
     // Saving now must not replace the good file with an empty map.
     EXPECT_FALSE(Action("SaveMap").isEnabled());
     EXPECT_FALSE(Action("SaveAsMap").isEnabled());
+    // Nor is there a map to paint an overlay of.
+    EXPECT_FALSE(Action("GenerateFractalOverlay1").isEnabled());
     // The Map tab no longer describes the map that was there before.
     EXPECT_EQ(LabelText("GridSizeLabel"), "-");
     EXPECT_EQ(LabelText("MapSizeLabel"), "-");

@@ -28,6 +28,7 @@ class TFractalParametersForm;
 class TEnhTrackBar;
 class TFloatEdit;
 class TPictureOpenDialog;
+class TSetHeightDlg;
 class THelpWindow;
 class TShape;
 class TStatusPanels;
@@ -121,6 +122,7 @@ private:
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
     TFractalParametersForm* FractalParametersForm;
+    TSetHeightDlg* SetHeightDlg;
     THelpWindow* HelpWindow;
     TStatusPanels* StatusBar;
     QFileDialog* OpenMapDialog;

@@ -3,6 +3,7 @@
 // The message texts of flight paths and animation scripts, quoted exactly as
 // users see them.
 namespace tarn::msg {
+inline constexpr const char* NoValidScript = "E0027 No valid script loaded";
 inline constexpr const char* PathTypeNotFound = "E0034 Script File Error: [Path Type] not found";
 inline constexpr const char* PathTypeInvalid = "E0035 Script File Error: PathType parameter not found or invalid";
 inline constexpr const char* PathDataNotFound = "E0036 Script File Error: [Path Data] not found";

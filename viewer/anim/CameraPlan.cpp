@@ -1,5 +1,7 @@
 #include "viewer/anim/CameraPlan.h"
 
+#include "model/MapHeader.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -34,6 +36,12 @@ void LowerTarget(TCameraSetup& setup, double viewAngleDegrees)
 }
 
 }  // namespace
+
+double FlightHeightFactor(const TMapHeader& header)
+{
+    const double vertical = std::isfinite(header.VerticalScale) && header.VerticalScale != 0 ? header.VerticalScale : 1;
+    return header.ShortSide != 0 ? vertical / header.ShortSide : vertical;
+}
 
 std::vector<TCameraSetup> FlightCameras(const TPlayScript& script, double heightFactor, double viewAngleDegrees)
 {

@@ -7,6 +7,8 @@
 
 namespace tarn {
 
+struct TMapHeader;
+
 // Where the camera stands and what it looks at for one rendered frame, in
 // the map object's CameraPos and TargetPos terms.
 struct TCameraSetup {
@@ -14,6 +16,10 @@ struct TCameraSetup {
     std::array<double, 3> target{};
     friend bool operator==(const TCameraSetup&, const TCameraSetup&) = default;
 };
+
+// What a flight multiplies script heights by to get camera heights:
+// VerticalScale (0 taken as 1, as the renderer does) over ShortSide.
+double FlightHeightFactor(const TMapHeader& header);
 
 // The frames of a flight: frame i stands at data line i and looks at its
 // target at the height of data line i + 2, heights multiplied by

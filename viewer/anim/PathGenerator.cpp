@@ -1,7 +1,9 @@
 #include "viewer/anim/PathGenerator.h"
 
+#include "model/MapHeader.h"
 #include "viewer/anim/PathBox.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -130,6 +132,11 @@ double BSpline(double p0, double p1, double p2, double p3, double t)
     return ((1 - t) * (1 - t) * (1 - t) * p0 + (3 * t3 - 6 * t2 + 4) * p1 + (-3 * t3 + 3 * t2 + 3 * t + 1) * p2 +
             t3 * p3) /
            6;
+}
+
+double LookAheadDistance(const TMapHeader& header)
+{
+    return std::max(header.WorldWidth, header.WorldHeight) / 10.0;
 }
 
 TGeneratedPath GeneratePath(const TFlightPath& path, const TPathBoxGeometry& box, double lookAhead)

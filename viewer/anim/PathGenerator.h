@@ -8,6 +8,7 @@
 namespace tarn {
 
 class TPathBoxGeometry;
+struct TMapHeader;
 
 // Steps per spline segment for a speed text: "Very Fast" 10, "Fast" 20,
 // "Moderate" 30, "Slow" 40, anything else 50.
@@ -25,6 +26,11 @@ struct TGeneratedPath {
     // A panorama's circle (centre and radius in box pixels), radius 0 for none.
     std::array<double, 3> circle{0, 0, 0};
 };
+
+// How far ahead of its camera a generated frame looks: a tenth of the map's
+// larger world side, so the camera looks along its track with the target
+// well inside the map.
+double LookAheadDistance(const TMapHeader& header);
 
 // Turns the path into at most 721 frames. A flight follows the B-spline of
 // its control points, each camera looking lookAhead world units towards the

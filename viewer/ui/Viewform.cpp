@@ -3,6 +3,7 @@
 #include "controls/HelpWindow.h"
 #include "controls/Messages.h"
 #include "model/SettingsStore.h"
+#include "viewer/anim/AnimMessages.h"
 #include "viewer/render/ViewNet.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Hints.h"

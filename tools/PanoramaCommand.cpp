@@ -28,7 +28,7 @@ int RunPanorama(const TPanoramaOptions& options)
     const auto cameras = PanoramaCameras(script, scene.net.MapHeader.ShortSide);
     if (cameras.empty())
         throw ETarnError(msg::NoValidScript);
-    scene.net.MapHeader.ViewAngle = kPanoramaViewAngle;
+    scene.net.MapHeader.ViewAngle = PanoramaViewAngle(cameras);
     TOffscreenFrames renderer(scene.net, kPanoramaFrameWidth, kPanoramaFrameHeight, 1, "Creating Panorama");
     const auto panorama = AssemblePanorama(cameras, renderer);
     WriteBmpFile(options.output, panorama);
@@ -45,9 +45,10 @@ TCommand AddPanoramaCommand(CLI::App& tool)
     auto options = std::make_shared<TPanoramaOptions>();
     auto* command = tool.add_subcommand("panorama", "render a panorama script into one wide BMP picture");
     command->footer("Renders every point of a panorama script (made with the viewer's Make Path) at\n"
-                    "600 x 440 with a 0.92 degree angle of view and pastes the 16 pixel wide strip\n"
-                    "from the middle of each side by side, as the viewer's Run Script does: a\n"
-                    "script of N points gives a picture (N - 1) x 16 pixels wide and 440 high.");
+                    "600 x 440 and pastes the 16 pixel wide strip from the middle of each side by\n"
+                    "side, as the viewer's Run Script does: a script of N points gives a picture\n"
+                    "(N - 1) x 16 pixels wide and 440 high. The angle of view is chosen so that each\n"
+                    "strip spans the turn between neighbouring points and the strips meet.");
     command->add_option("-o,--output", options->output, "the BMP picture to write")
         ->required()
         ->option_text("PANO.bmp");

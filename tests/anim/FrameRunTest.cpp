@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <numbers>
 
 namespace tarn {
 namespace {
@@ -83,6 +85,21 @@ TEST(FrameRun, AbortedPanoramaLeavesTheRestBlack)
     EXPECT_EQ(panorama.PixelAt(17, 5).blue, 2);
     EXPECT_EQ(panorama.PixelAt(33, 5).blue, 0);
     EXPECT_EQ(panorama.PixelAt(79, 5).blue, 0);
+}
+
+TEST(FrameRun, PanoramaAngleMakesStripsSpanTheTurn)
+{
+    std::vector<TCameraSetup> cameras;
+    for (int i = 0; i < 3; ++i) {
+        const double angle = i * 2 * std::numbers::pi / 120;
+        cameras.push_back({{10, 20, 5}, {10 + 50 * std::sin(angle), 20 + 50 * std::cos(angle), 5}});
+    }
+    const double fovy = PanoramaViewAngle(cameras);
+    // 16 of 440 rows of the frame at its centre span the 3 degree turn.
+    const double stripAngle = 2 * std::atan(16 * std::tan(fovy * std::numbers::pi / 360) / 440);
+    EXPECT_NEAR(stripAngle * 180 / std::numbers::pi, 3, 0.01);
+    EXPECT_DOUBLE_EQ(PanoramaViewAngle({cameras[0]}), kPanoramaViewAngle);
+    EXPECT_DOUBLE_EQ(PanoramaViewAngle({cameras[0], cameras[0]}), kPanoramaViewAngle);
 }
 
 TEST(FrameRun, DownsampleAveragesBlocks)

@@ -1,6 +1,8 @@
 #include "viewer/anim/FrameRun.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <cstring>
 
@@ -47,6 +49,23 @@ void PasteStrip(const TDibPicture& frame, int index, TDibPicture& panorama)
                    static_cast<std::size_t>(left) * 3;
         std::memcpy(to, from, static_cast<std::size_t>(columns) * 3);
     }
+}
+
+double PanoramaViewAngle(const std::vector<TCameraSetup>& cameras)
+{
+    if (cameras.size() < 2)
+        return kPanoramaViewAngle;
+    const auto heading = [](const TCameraSetup& setup) {
+        return std::atan2(setup.target[1] - setup.camera[1], setup.target[0] - setup.camera[0]);
+    };
+    double turn = std::abs(heading(cameras[1]) - heading(cameras[0]));
+    turn = std::min(turn, 2 * std::numbers::pi - turn);
+    if (turn < 1e-9)
+        return kPanoramaViewAngle;
+    // A strip of w pixels at the centre of a frame h pixels high spans
+    // w * 2 tan(fovy / 2) / h radians.
+    const double halfAngle = std::atan(turn * kPanoramaFrameHeight / (2.0 * kStripWidth));
+    return 2 * halfAngle * 180 / std::numbers::pi;
 }
 
 TDibPicture AssemblePanorama(const std::vector<TCameraSetup>& cameras, IFrameRenderer& renderer)

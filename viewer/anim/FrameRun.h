@@ -44,6 +44,12 @@ inline constexpr int kStripLeft = 292;
 inline constexpr int kStripWidth = 16;
 inline constexpr double kPanoramaViewAngle = 0.92;
 
+// The vertical angle of view, in degrees, at which the centre strip of a
+// frame spans the turn from one panorama camera to the next, so that the
+// strips meet without gaps or overlaps. kPanoramaViewAngle when the cameras
+// do not turn (fewer than two, or the first two look the same way).
+double PanoramaViewAngle(const std::vector<TCameraSetup>& cameras);
+
 // Pastes the strip of `frame` at columns kStripWidth * index onwards.
 void PasteStrip(const TDibPicture& frame, int index, TDibPicture& panorama);
 

@@ -33,6 +33,8 @@ TCommand AddCopyCommand(CLI::App& tool);
 TCommand AddCheckCommand(CLI::App& tool);
 TCommand AddSampleCommand(CLI::App& tool);
 TCommand AddRenderCommand(CLI::App& tool);
+TCommand AddAnimateCommand(CLI::App& tool);
+TCommand AddPanoramaCommand(CLI::App& tool);
 TCommand AddImportCommand(CLI::App& tool);
 TCommand AddExportCommand(CLI::App& tool);
 TCommand AddFormatsCommand(CLI::App& tool);

@@ -22,7 +22,7 @@ constexpr AddCommand kCommands[] = {
     &AddImportCommand, &AddExportCommand, &AddFormatsCommand, &AddInterpolateCommand,
     &AddFractalCommand, &AddSampleCommand,
 #ifdef TARNTOOL_RENDER
-    &AddRenderCommand,
+    &AddRenderCommand, &AddAnimateCommand, &AddPanoramaCommand,
 #endif
 };
 
@@ -67,7 +67,8 @@ int RunTarntool(const std::vector<std::string>& arguments)
     tool.require_subcommand(1);
     tool.footer("'tarntool COMMAND --help' tells more of one command.\n"
                 "Exit codes: 0 success, 1 input refused, 2 usage error,\n"
-                "3 done without some of what was asked for (render: actors that could not be read).");
+                "3 done without some of what was asked for (render, animate, panorama: actors that\n"
+                "could not be read; animate: a video without ffmpeg).");
     std::vector<TCommand> commands;
     for (const auto add : kCommands) {
         commands.push_back(add(tool));

@@ -23,7 +23,7 @@ const LayerTable& ProjectLayers()
         {"editor", {"model/edits", "exchange/ui", "platform/settings", "editor/tools"}},
         {"editor/tools", {"editor"}},
         {"viewer/render", {"model", "platform/settings", "analysis/noise", "exchange"}},
-        {"viewer/anim", {"model"}},
+        {"viewer/anim", {"model", "exchange"}},
         {"viewer/ui", {"viewer/render", "viewer/anim", "controls", "platform/settings"}},
         {"tools", {"model/edits", "exchange", "viewer/render", "viewer/anim", "platform/settings"}},
     };

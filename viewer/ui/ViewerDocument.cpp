@@ -7,6 +7,7 @@
 #include "model/Errors.h"
 #include "model/LemFileIO.h"
 #include "viewer/render/ViewNet.h"
+#include "viewer/ui/BusyState.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/HeaderWriteBack.h"
 #include "viewer/ui/Hints.h"
@@ -19,16 +20,6 @@
 namespace tarn {
 
 // Holds the busy state for the length of a draw or a load.
-class TBusyState {
-public:
-    explicit TBusyState(TViewer& viewer) : viewer_(viewer) { viewer_.EnterBusy(); }
-    ~TBusyState() { viewer_.LeaveBusy(); }
-    TBusyState(const TBusyState&) = delete;
-    TBusyState& operator=(const TBusyState&) = delete;
-
-private:
-    TViewer& viewer_;
-};
 
 namespace {
 

@@ -5,7 +5,6 @@ namespace tarn::msg {
 inline constexpr const char* ErrorLoadingBmp = "E0002 Error loading bmp file";
 inline constexpr const char* OverlayFileNotFound = "E0025 Overlay file not found";
 inline constexpr const char* NoOverlayFile = "E0026 No overlay file was selected";
-inline constexpr const char* NoValidScript = "E0027 No valid script loaded";
 inline constexpr const char* NoAnimationMemory = "E0031 Unable to allocate memory for animation";
 inline constexpr const char* NotImplemented = "Function not implemented";
 inline constexpr const char* OpenGLCaption = "OpenGL";

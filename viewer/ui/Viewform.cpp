@@ -3,6 +3,7 @@
 #include "controls/HelpWindow.h"
 #include "controls/Messages.h"
 #include "model/SettingsStore.h"
+#include "viewer/anim/AnimMessages.h"
 #include "viewer/render/ViewNet.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Hints.h"
@@ -66,11 +67,10 @@ TViewer::TViewer(ISettingsStore& settings, const QString& mapFile, QWidget* pare
     BuildPanel();
     column->addWidget(mainPanel_, 1);
     setCentralWidget(central);
-    resize(kPanelSize.width(), kPanelSize.height() + kToolBarHeight + menuBar()->sizeHint().height() +
-                                   statusBar_->sizeHint().height());
+    SizePanelTo(kPanelSize);
 
     try {
-        pathTable_.resize(kPathTableSize);
+        script_.points.reserve(kMaxFrames);
     } catch (const std::bad_alloc&) {
         ShowMessage(msg::NoAnimationMemory);
     }
@@ -93,6 +93,16 @@ void TViewer::BuildDialogs()
     saveFileDialog_->setOption(QFileDialog::DontUseNativeDialog);
     saveFileDialog_->setAcceptMode(QFileDialog::AcceptSave);
     saveFileDialog_->setDefaultSuffix("bmp");
+    openScript_ = new QFileDialog(this, "Load Script", {}, "Animation Script (*.srp)");
+    openScript_->setObjectName("OpenScript");
+    openScript_->setOption(QFileDialog::DontUseNativeDialog);
+    openScript_->setFileMode(QFileDialog::ExistingFile);
+}
+
+void TViewer::SizePanelTo(QSize size)
+{
+    resize(size.width(), size.height() + kToolBarHeight + menuBar()->sizeHint().height() +
+                             statusBar_->sizeHint().height());
 }
 
 void TViewer::BuildMenus()
@@ -206,24 +216,24 @@ void TViewer::UpdateCommands()
     for (QToolButton* button :
          {saveButton_, parametersButton_, redrawButton_, makePathButton_, loadScriptButton_})
         button->setEnabled(!busy_ && commandsEnabled_);
-    runScriptButton_->setEnabled(!busy_ && pathPointCount_ > 0);
+    runScriptButton_->setEnabled(!busy_ && PathPointCount() > 0);
     abortButton_->setEnabled(busy_);
     for (QAction* action : mapActions_)
         action->setEnabled(commandsEnabled_);
-    runScriptAction_->setEnabled(pathPointCount_ > 0);
+    runScriptAction_->setEnabled(PathPointCount() > 0);
 }
 
 void TViewer::EnterBusy()
 {
-    busy_ = true;
+    ++busy_;
     UpdateCommands();
 }
 
 void TViewer::LeaveBusy()
 {
-    busy_ = false;
+    --busy_;
     UpdateCommands();
-    if (closeAfterBusy_)
+    if (!busy_ && closeAfterBusy_)
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
@@ -240,18 +250,6 @@ void TViewer::AbortClick()
 void TViewer::MakePathClick()
 {
     ShowMessage(msg::NotImplemented);
-}
-
-void TViewer::LoadScriptClick()
-{
-    ShowMessage(msg::NotImplemented);
-}
-
-void TViewer::RunScriptClick()
-{
-    // Scripts are not read yet, so none can be run.
-    if (pathPointCount_ == 0)
-        ShowMessage(msg::NoValidScript);
 }
 
 }  // namespace tarn

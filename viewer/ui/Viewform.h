@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MapHeader.h"
+#include "viewer/anim/ScriptFile.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -30,11 +31,6 @@ class TViewerStatusBar;
 // name, joined with single blanks, so a path with blanks works unquoted.
 QString MapFileFromArguments(const QStringList& arguments);
 
-// One point of an animation script: eye x, y and height, target x and y,
-// and a sixth value the script reader leaves alone.
-using TPathPoint = std::array<double, 6>;
-inline constexpr int kPathTableSize = 721;
-
 // The viewer's main window. It owns the map object for the whole run, loads
 // maps into it, keeps the working copy of their view parameters, runs the
 // Parameters dialog, draws the scene in its OpenGL panel and saves or
@@ -59,7 +55,7 @@ public:
     // The working copy of the view parameters.
     const TMapHeader& ViewParameters() const { return viewParameters_; }
     const TViewNet& Map() const { return *net_; }
-    int PathPointCount() const { return pathPointCount_; }
+    int PathPointCount() const { return script_.PointCount(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +79,10 @@ private:
     void MakePathClick();
     void LoadScriptClick();
     void RunScriptClick();
+    void RunFlight();
+    void RunPanorama();
+    // Sizes the window so that the GL panel is exactly `size`.
+    void SizePanelTo(QSize size);
     void HelpContentsClick();
     void AbortClick();
     // Runs a command unless a draw or load is under way.
@@ -105,9 +105,11 @@ private:
     bool commandsEnabled_ = false;
     QString mapFileName_;
     QString pictureFileName_;
-    std::vector<TPathPoint> pathTable_;
-    int pathPointCount_ = 0;
-    bool busy_ = false;
+    // The loaded animation script and the last panorama file confirmed.
+    TPlayScript script_;
+    QString panoramaFile_;
+    // Nesting depth of the busy state: a frame's draw runs inside a run's.
+    int busy_ = 0;
     bool closeAfterBusy_ = false;
 
     THintSwitch* hints_;
@@ -119,6 +121,7 @@ private:
     std::unique_ptr<TProjParms> projParms_;
     QFileDialog* openLem_;
     QFileDialog* saveFileDialog_;
+    QFileDialog* openScript_;
     QToolButton* loadButton_;
     QToolButton* saveButton_;
     QToolButton* parametersButton_;

@@ -1,0 +1,78 @@
+#include "viewer/ui/PanoParms.h"
+
+#include "controls/HelpWindow.h"
+#include "viewer/anim/ShortName.h"
+#include "viewer/ui/FormKit.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarn {
+
+TPanoParmsDlg::TPanoParmsDlg(const QString& panoramaFile, THelpWindow* help, QWidget* parent) : QDialog(parent)
+{
+    setObjectName("PanoParmsDlg");
+    setWindowTitle("Panorama Parameters");
+    auto* column = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    panoramaFile_ = MakeLineEdit(this, "PanoramaFile", "panorama file", true);
+    panoramaFile_->setToolTip("panorama file");
+    panoramaFile_->setText(panoramaFile);
+    auto* caption = MakeCaption(this, "Panorama Bitmap", panoramaFile_);
+    caption->setObjectName("Label20");
+    auto* choose = MakeButton(this, "GetPanoramaFile", "...", "Choose the panorama bitmap");
+    row->addWidget(caption);
+    row->addWidget(panoramaFile_, 1);
+    row->addWidget(choose);
+    column->addLayout(row);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = MakeButton(this, "OKBtn", "OK");
+    ok->setDefault(true);
+    auto* cancel = MakeButton(this, "CancelBtn", "Cancel");
+    auto* helpButton = MakeButton(this, "HelpBtn", "&Help");
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(helpButton);
+    column->addLayout(buttons);
+
+    savePanoramaDialog_ = new QFileDialog(this, "Panorama Bitmap", {}, "Bitmap (*.bmp)");
+    savePanoramaDialog_->setObjectName("SavePanoramaDialog");
+    savePanoramaDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    savePanoramaDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    savePanoramaDialog_->setDefaultSuffix("bmp");
+
+    connect(choose, &QPushButton::clicked, this, &TPanoParmsDlg::GetPanoramaFileClick);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [help] {
+        if (help)
+            help->ShowTopic(0);
+    });
+}
+
+QString TPanoParmsDlg::PanoramaFile() const
+{
+    return panoramaFile_->text();
+}
+
+void TPanoParmsDlg::GetPanoramaFileClick()
+{
+    if (savePanoramaDialog_->exec() != QDialog::Accepted || savePanoramaDialog_->selectedFiles().isEmpty())
+        return;
+    const auto chosen = savePanoramaDialog_->selectedFiles().front().toStdString();
+    panoramaFile_->setText(QString::fromStdString(ShortFileName(chosen, ProgramFolder().toStdString())));
+}
+
+QString ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+}  // namespace tarn

@@ -7,6 +7,8 @@
 #include "editor/EditorMessages.h"
 #include "controls/HelpWindow.h"
 #include "editor/MapSizeText.h"
+#include "editor/interpolate.h"
+#include "editor/tools/InterpolateTool.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
@@ -89,6 +91,8 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     connect(DefineNet, &TDefineNet::ModifiedChanged, this, [this] { ShowCaption(); });
     HelpWindow = new THelpWindow(THelpWindow::Folder("help", TARN_EDITOR_HELP_DIR), "Tarnhollow Help", this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
+    InterpolateDlg = new TInterpolateDlg(this, [this](int topic) { ShowHelp(topic); });
+    DefineNet->InstallTool(kInterpolateTool, std::make_unique<TInterpolateTool>(*InterpolateDlg));
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
     BuildFileDialogs();

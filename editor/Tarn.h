@@ -26,6 +26,7 @@ class ISettingsStore;
 class TColourSettingsDlg;
 class TEnhTrackBar;
 class TFloatEdit;
+class TInterpolateDlg;
 class TPictureOpenDialog;
 class THelpWindow;
 class TShape;
@@ -118,6 +119,7 @@ private:
 
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
+    TInterpolateDlg* InterpolateDlg;
     THelpWindow* HelpWindow;
     TStatusPanels* StatusBar;
     QFileDialog* OpenMapDialog;

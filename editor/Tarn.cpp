@@ -5,14 +5,14 @@
 #include "controls/HelpWindow.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
-#include "controls/HelpWindow.h"
+#include "editor/HeightDlg.h"
 #include "editor/MapSizeText.h"
 #include "editor/interpolate.h"
-#include "editor/tools/InterpolateTool.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
 #include "editor/ToolGlyphs.h"
+#include "editor/tools/EditingTools.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -91,8 +91,9 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     connect(DefineNet, &TDefineNet::ModifiedChanged, this, [this] { ShowCaption(); });
     HelpWindow = new THelpWindow(THelpWindow::Folder("help", TARN_EDITOR_HELP_DIR), "Tarnhollow Help", this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
+    SetHeightDlg = new TSetHeightDlg(this);
     InterpolateDlg = new TInterpolateDlg(this, [this](int topic) { ShowHelp(topic); });
-    DefineNet->InstallTool(kInterpolateTool, std::make_unique<TInterpolateTool>(*InterpolateDlg));
+    InstallEditingTools(*DefineNet, {*SetHeightDlg, *InterpolateDlg});
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
     BuildFileDialogs();

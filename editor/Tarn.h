@@ -28,6 +28,7 @@ class TEnhTrackBar;
 class TFloatEdit;
 class TInterpolateDlg;
 class TPictureOpenDialog;
+class TSetHeightDlg;
 class THelpWindow;
 class TShape;
 class TStatusPanels;
@@ -120,6 +121,7 @@ private:
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
     TInterpolateDlg* InterpolateDlg;
+    TSetHeightDlg* SetHeightDlg;
     THelpWindow* HelpWindow;
     TStatusPanels* StatusBar;
     QFileDialog* OpenMapDialog;

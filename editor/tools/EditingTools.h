@@ -1,0 +1,18 @@
+#pragma once
+
+namespace tarn {
+
+class TDefineNet;
+class TInterpolateDlg;
+class TSetHeightDlg;
+
+// The dialogs and windows the editing tools work with; the main window owns them.
+struct TToolDialogs {
+    TSetHeightDlg& setHeight;
+    TInterpolateDlg& interpolate;
+};
+
+// Puts every editing tool of the canvas in place.
+void InstallEditingTools(TDefineNet& net, const TToolDialogs& dialogs);
+
+}  // namespace tarn

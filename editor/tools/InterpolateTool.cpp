@@ -9,6 +9,7 @@
 #include "editor/Notifications.h"
 #include "editor/interpolate.h"
 #include "model/Errors.h"
+#include "model/edits/HeightChanges.h"
 
 #include <QApplication>
 
@@ -79,6 +80,11 @@ void TInterpolateTool::AreaSelected(TDefineNet& net, QPoint start, QPoint end)
         return;
     const gridding::InterpolationArea area{first.column, first.row, last.column, last.row};
     const TInterpolationSettings settings = dialog_.Settings();
+    // The spline fills only the area; trend analysis and smoothing work on
+    // the whole grid.
+    const TGridRange reach = settings.nearest ? TGridRange{area.left, area.top, area.right, area.bottom}
+                                              : TGridRange{0, 0, net.GridColumns() - 1, net.GridRows() - 1};
+    const THeightSnapshot before(net, reach);
     try {
         if (settings.nearest)
             RunNearestNeighbour(net, area, settings);
@@ -87,8 +93,14 @@ void TInterpolateTool::AreaSelected(TDefineNet& net, QPoint start, QPoint end)
     } catch (const ETarnError& error) {
         ShowMessage(QString::fromUtf8(error.what()));
     }
-    net.MarkModified();
-    net.RedrawMap(!settings.nearest, {area.left + 1, area.top + 1, area.right + 1, area.bottom + 1});
+    // What was written stays, also when a message stopped the run (trend
+    // analysis keeps its rounds); Undo takes all of it back.
+    if (!before.RecordChanges(net, net.UndoList()))
+        return;
+    if (settings.nearest)
+        net.EditDone({reach.left + 1, reach.top + 1, reach.right + 1, reach.bottom + 1});
+    else
+        net.EditDone();
 }
 
 }  // namespace tarn

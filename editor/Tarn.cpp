@@ -8,6 +8,7 @@
 #include "editor/FractalParameters.h"
 #include "editor/HeightDlg.h"
 #include "editor/MapSizeText.h"
+#include "editor/interpolate.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
@@ -93,7 +94,8 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
     FractalParametersForm = new TFractalParametersForm(this, [this](int topic) { ShowHelp(topic); });
     SetHeightDlg = new TSetHeightDlg(this);
-    InstallEditingTools(*DefineNet, {*SetHeightDlg});
+    InterpolateDlg = new TInterpolateDlg(this, [this](int topic) { ShowHelp(topic); });
+    InstallEditingTools(*DefineNet, {*SetHeightDlg, *InterpolateDlg});
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
     BuildFileDialogs();

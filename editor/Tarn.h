@@ -27,6 +27,7 @@ class TColourSettingsDlg;
 class TFractalParametersForm;
 class TEnhTrackBar;
 class TFloatEdit;
+class TInterpolateDlg;
 class TPictureOpenDialog;
 class TSetHeightDlg;
 class THelpWindow;
@@ -122,6 +123,7 @@ private:
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
     TFractalParametersForm* FractalParametersForm;
+    TInterpolateDlg* InterpolateDlg;
     TSetHeightDlg* SetHeightDlg;
     THelpWindow* HelpWindow;
     TStatusPanels* StatusBar;

@@ -15,7 +15,7 @@ namespace {
 // Boundary tension per step of "Taughtness #2".
 constexpr double kBoundaryTensionStep = 1.0 / 32;
 // Settling limits as parts of the known heights' range.
-constexpr double kFastTolerance = 2e-4;
+constexpr double kFastTolerance = 5e-4;
 constexpr double kFineTolerance = 1e-5;
 // The limit for known heights that are all the same.
 constexpr double kSmallestTolerance = 1e-6;

@@ -38,9 +38,11 @@ namespace tarn::gridding {
 //   slope, and without this the surface flattens along contours
 //   (terracing).
 // - "Optimise for speed": the solution stops when an iteration moves no
-//   height by more than 1/5000 of the known heights' range instead of
-//   1/100000; on heights of 0..1000 m the surfaces differ by well under the
-//   metre to which the map rounds them.
+//   height by more than 1/2000 of the known heights' range instead of
+//   1/100000. On heights of 0..1000 m, rounded to whole metres as the map
+//   stores them, 1 to 3 % of the nodes differ from the closely settled
+//   surface, by 1 or 2 m; the errors against the true terrain stay the
+//   same, and the run takes about half the time.
 // - "Extrapolate": when off, nodes outside the convex hull of the known
 //   nodes are left at kNoHeight (-1001), so they stay Null.
 struct GriddingOptions {

@@ -4,6 +4,7 @@
 #include "editor/tools/AreaTerrainTool.h"
 #include "editor/tools/DefaultHeightTool.h"
 #include "editor/tools/FloodTool.h"
+#include "editor/tools/InterpolateTool.h"
 #include "editor/tools/LevelAreaTool.h"
 #include "editor/tools/SpotHeightTool.h"
 #include "editor/tools/SpotTerrainTool.h"
@@ -15,6 +16,7 @@ void InstallEditingTools(TDefineNet& net, const TToolDialogs& dialogs)
     net.InstallTool(kSpotHeightTool, std::make_unique<TSpotHeightTool>(dialogs.setHeight));
     net.InstallTool(kDefaultHeightTool, std::make_unique<TDefaultHeightTool>());
     net.InstallTool(kLevelAreaTool, std::make_unique<TLevelAreaTool>(dialogs.setHeight));
+    net.InstallTool(kInterpolateTool, std::make_unique<TInterpolateTool>(dialogs.interpolate));
     net.InstallTool(kSpotTerrainTool, std::make_unique<TSpotTerrainTool>());
     net.InstallTool(kAreaTerrainTool, std::make_unique<TAreaTerrainTool>());
     net.InstallTool(kFloodTool, std::make_unique<TFloodTool>());

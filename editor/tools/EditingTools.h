@@ -3,11 +3,13 @@
 namespace tarn {
 
 class TDefineNet;
+class TInterpolateDlg;
 class TSetHeightDlg;
 
 // The dialogs and windows the editing tools work with; the main window owns them.
 struct TToolDialogs {
     TSetHeightDlg& setHeight;
+    TInterpolateDlg& interpolate;
 };
 
 // Puts every editing tool of the canvas in place.

@@ -20,6 +20,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace tarn::test {
@@ -45,13 +46,21 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture();
 
+    // A part by its object name; the window's own before one of its
+    // dialogs' (both the palette and the Interpolation Parameters dialog
+    // have a MinHeightSpin).
     template <typename Widget>
     Widget& Find(const char* name)
     {
-        auto* widget = window.findChild<Widget*>(name);
-        if (widget == nullptr)
+        const QList<Widget*> found = window.findChildren<Widget*>(name);
+        if (found.isEmpty())
             throw std::runtime_error(std::string("no widget ") + name);
-        return *widget;
+        if constexpr (std::is_base_of_v<QWidget, Widget>) {
+            for (Widget* widget : found)
+                if (widget->window() == &window)
+                    return *widget;
+        }
+        return *found.front();
     }
     TDefineNet& Net() { return Find<TDefineNet>("DefineNet"); }
     int Columns() { return Net().MapHeader.Columns; }

@@ -2,6 +2,7 @@
 
 #include "controls/Messages.h"
 #include "editor/BandRange.h"
+#include "editor/BusyCursor.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
 #include "editor/NewMap.h"
@@ -27,15 +28,6 @@
 namespace tarn {
 
 namespace {
-
-// Shows the hourglass for the life of a command.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 std::filesystem::path ToPath(const QString& fileName)
 {

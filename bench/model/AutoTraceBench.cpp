@@ -25,7 +25,8 @@ constexpr int kHeight = kRows * kZoom;
 // A rectangle outline 2900 by 2100 pixels: 9996 pixels.
 TRgbPicture ContourPicture()
 {
-    TRgbPicture picture{kWidth, kHeight, std::vector<std::uint32_t>(static_cast<std::size_t>(kWidth) * kHeight, kWhiteRgb)};
+    TRgbPicture picture{kWidth, kHeight, {}};
+    picture.pixels.assign(static_cast<std::size_t>(kWidth) * kHeight, kWhiteRgb);
     const auto put = [&](int x, int y) { picture.pixels[static_cast<std::size_t>(y) * kWidth + x] = 0x402010; };
     for (int x = 50; x < 2950; ++x) {
         put(x, 50);

@@ -123,8 +123,15 @@ void TDefineNet::RedrawMap(bool whole, const TGridRect& nodes)
 
 void TDefineNet::InstallTool(int toolCode, std::unique_ptr<TCanvasTool> tool)
 {
-    if (toolCode > kNoTool && toolCode <= kLastTool && tool)
+    if (toolCode > kNoTool && toolCode <= kLastTool && tool) {
         tools_[static_cast<std::size_t>(toolCode)] = std::move(tool);
+        installed_.set(static_cast<std::size_t>(toolCode));
+    }
+}
+
+bool TDefineNet::ToolInstalled(int toolCode) const
+{
+    return toolCode > kNoTool && toolCode <= kLastTool && installed_.test(static_cast<std::size_t>(toolCode));
 }
 
 TCanvasTool& TDefineNet::Tool(int toolCode)
@@ -236,13 +243,13 @@ void TDefineNet::Notify(int number, long long first, long long second)
 
 void TDefineNet::RecordUndo(const UndoRecord& record)
 {
-    undoList_.push_back(record);
+    undoList_.Add(record);
     Notify(kUndoAvailable);
 }
 
 void TDefineNet::ClearUndo()
 {
-    undoList_.clear();
+    undoList_.Clear();
 }
 
 void TDefineNet::MarkModified()
@@ -263,23 +270,29 @@ void TDefineNet::ClearModified()
 
 void TDefineNet::UndoLast()
 {
-    const int columns = GridColumns();
-    const int rows = GridRows();
-    for (const UndoRecord& record : undoList_) {
-        if (record.oldHeight != UndoRecord::kNoValue && record.column >= 0 && record.column < columns &&
-            record.row >= 0 && record.row < rows) {
-            TGridPoint* point = GetPoint(record.column + record.row * columns + 1);
-            point->Height = static_cast<std::int16_t>(record.oldHeight);
-        }
-        if (record.oldTerrain != UndoRecord::kNoValue && record.column >= 1 && record.column < columns &&
-            record.row >= 1 && record.row < rows) {
-            TGridSquare* square = GetSquare(record.column + (columns - 1) * (record.row - 1));
-            square->Terrain = static_cast<std::int16_t>(record.oldTerrain);
-        }
-    }
+    ApplyUndo(*this, undoList_);
     if (!undoList_.empty())
         MarkModified();
     Notify(kUndoUsed);
+    RedrawMap(true);
+}
+
+void TDefineNet::AnnounceEdit()
+{
+    if (!undoList_.empty())
+        Notify(kUndoAvailable);
+    MarkModified();
+}
+
+void TDefineNet::EditDone(const TGridRect& nodes)
+{
+    AnnounceEdit();
+    RedrawMap(false, nodes);
+}
+
+void TDefineNet::EditDone()
+{
+    AnnounceEdit();
     RedrawMap(true);
 }
 

@@ -7,26 +7,20 @@
 #include "editor/MapRenderer.h"
 #include "editor/ZoomTable.h"
 #include "model/Net.h"
+#include "model/edits/HeightRule.h"
+#include "model/edits/UndoList.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 #include <memory>
 #include <vector>
 
 class QMenu;
 
 namespace tarn {
-
-// One saved grid value of the last operation, for Undo.
-struct UndoRecord {
-    static constexpr int kNoValue = -2147483647;
-    int column = 0;  // 0-based node column, or the square's column
-    int row = 0;     // 0-based node row, or the square's row
-    int oldHeight = kNoValue;
-    int oldTerrain = kNoValue;
-};
 
 // A rectangle of 1-based node columns and rows, edges included.
 struct TGridRect {
@@ -66,6 +60,8 @@ public:
     int TraceTolerance = 50;
     int TraceDensity = 3;
     double SectionRatio = 1.0;
+    // LastHeight and DefaultHeight of the height tools.
+    THeightMemory HeightMemory;
 
     // True when the lists hold the whole grid the header names; false while
     // no map is loaded (for instance after a failed load).
@@ -98,6 +94,8 @@ public:
     // drag a rubber rectangle.
     void InstallTool(int toolCode, std::unique_ptr<TCanvasTool> tool);
     TCanvasTool& Tool(int toolCode);
+    // Whether a tool was installed for the code.
+    bool ToolInstalled(int toolCode) const;
     QMenu* PopupMenu() const { return popupMenu_; }
     void EraseSectionLine();
 
@@ -111,11 +109,20 @@ public:
     // Tells every open window (see Notifications.h).
     void Notify(int number, long long first = 0, long long second = 0);
 
-    // One-level undo.
+    // One-level undo. RecordUndo appends one record and tells the windows
+    // that Undo is available. An edit that fills the list itself (through
+    // UndoList()) calls EditDone, which does the same once for all records.
     void RecordUndo(const UndoRecord& record);
     void ClearUndo();
     void UndoLast();
-    const std::vector<UndoRecord>& UndoList() const { return undoList_; }
+    const TUndoList& UndoList() const { return undoList_; }
+    TUndoList& UndoList() { return undoList_; }
+
+    // After an edit changed the map: Undo becomes available when the list
+    // holds records, the map counts as modified, and the picture is redrawn
+    // around the changed nodes (or whole).
+    void EditDone(const TGridRect& nodes);
+    void EditDone();
 
     // Whether the map has changed since it was made, opened or saved. Every
     // operation that changes the map's contents calls MarkModified when done.
@@ -146,11 +153,13 @@ private:
 
     TRenderSettings renderSettings_;
     std::array<std::unique_ptr<TCanvasTool>, kLastTool + 1> tools_;
+    std::bitset<kLastTool + 1> installed_;
     int currentTool_ = kNoTool;
     int currentShape_ = 0;
     QMenu* popupMenu_ = nullptr;
     bool mousePressed_ = false;
-    std::vector<UndoRecord> undoList_;
+    TUndoList undoList_;
+    void AnnounceEdit();
     bool modified_ = false;
 };
 

@@ -5,12 +5,13 @@
 #include "controls/HelpWindow.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
-#include "controls/HelpWindow.h"
+#include "editor/HeightDlg.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
 #include "editor/StatusPanels.h"
 #include "editor/ToolGlyphs.h"
+#include "editor/tools/EditingTools.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -89,6 +90,8 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     connect(DefineNet, &TDefineNet::ModifiedChanged, this, [this] { ShowCaption(); });
     HelpWindow = new THelpWindow(THelpWindow::Folder("help", TARN_EDITOR_HELP_DIR), "Tarnhollow Help", this);
     ColourSettingsDlg = new TColourSettingsDlg(settings_, this, [this](int topic) { ShowHelp(topic); });
+    SetHeightDlg = new TSetHeightDlg(this);
+    InstallEditingTools(*DefineNet, {*SetHeightDlg});
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
     BuildFileDialogs();

@@ -27,6 +27,7 @@ class TColourSettingsDlg;
 class TEnhTrackBar;
 class TFloatEdit;
 class TPictureOpenDialog;
+class TSetHeightDlg;
 class THelpWindow;
 class TShape;
 class TStatusPanels;
@@ -118,6 +119,7 @@ private:
 
     TDefineNet* DefineNet;
     TColourSettingsDlg* ColourSettingsDlg;
+    TSetHeightDlg* SetHeightDlg;
     THelpWindow* HelpWindow;
     TStatusPanels* StatusBar;
     QFileDialog* OpenMapDialog;

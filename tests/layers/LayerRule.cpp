@@ -19,7 +19,8 @@ const LayerTable& ProjectLayers()
         {"exchange", {"model", "analysis/gridding", "analysis/polyred", "analysis/fractal", "analysis/noise"}},
         {"controls", {"model"}},
         {"exchange/ui", {"exchange", "controls"}},
-        {"editor", {"model/edits", "exchange/ui", "platform/settings"}},
+        // The main window puts the canvas tools in place.
+        {"editor", {"model/edits", "exchange/ui", "platform/settings", "editor/tools"}},
         {"editor/tools", {"editor"}},
         {"viewer/render", {"model", "platform/settings", "analysis/noise", "exchange"}},
         {"viewer/anim", {"model"}},

@@ -6,6 +6,7 @@
 #include "model/TerrainSlots.h"
 #include "model/edits/AutoTrace.h"
 #include "model/edits/ContourTrace.h"
+#include "model/edits/UndoList.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,14 +71,14 @@ void FollowAndWriteContour(benchmark::State& state)
     const TNodeLookup lookup = GridLookup();
     TNet net;
     CreateMap(net, {MapUnits::Metric, kColumns, kRows, 30}, DefaultTerrainPalette());
-    std::vector<std::pair<TGridNode, int>> undo;
+    TUndoList undo;
     std::size_t written = 0;
     int round = 0;
     for (auto _ : state) {
-        undo.clear();
+        undo.Clear();
         const TAutoTraceResult result = FollowContour(stretched, {1000, 50}, 50, lookup);
         const std::int16_t height = round++ % 2 == 0 ? 100 : 200;  // every round writes anew
-        WriteFoundTrace(net, result.nodes, height, 1, [&](TGridNode node, int old) { undo.emplace_back(node, old); });
+        WriteFoundTrace(net, undo, result.nodes, height, 1);
         written = undo.size();
     }
     state.counters["nodes"] = static_cast<double>(written);

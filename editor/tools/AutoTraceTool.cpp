@@ -5,8 +5,8 @@
 #include "editor/DefNet.h"
 #include "editor/EditorMessages.h"
 #include "editor/TracePicture.h"
-#include "editor/tools/TraceWriting.h"
 #include "model/edits/AutoTrace.h"
+#include "model/edits/ContourTrace.h"
 
 #include <QPainter>
 
@@ -44,9 +44,8 @@ void TAutoTraceTool::MouseUp(TDefineNet& net, QPoint point, Qt::MouseButton)
     net.update();
 
     if (const std::optional<std::int16_t> height = askHeight_(net, false)) {
-        WriteTraceWithUndo(net, [&](const TOldHeightSink& keepOld) {
-            return WriteFoundTrace(net, found.nodes, *height, net.TraceDensity, keepOld);
-        });
+        if (const auto nodes = WriteFoundTrace(net, net.UndoList(), found.nodes, *height, net.TraceDensity))
+            net.EditDone({nodes->left + 1, nodes->top + 1, nodes->right + 1, nodes->bottom + 1});
     }
     marks_.clear();
     net.update();

@@ -1,7 +1,7 @@
 #include "editor/tools/ManualTraceTool.h"
 
 #include "editor/DefNet.h"
-#include "editor/tools/TraceWriting.h"
+#include "model/edits/ContourTrace.h"
 
 #include <QPainter>
 
@@ -74,9 +74,8 @@ void TManualTraceTool::Finish(TDefineNet& net)
 
 void TManualTraceTool::WriteTrace(TDefineNet& net, std::int16_t height)
 {
-    WriteTraceWithUndo(net, [&](const TOldHeightSink& keepOld) {
-        return WriteManualTrace(net, nodes_, height, net.TraceDensity, keepOld);
-    });
+    if (const auto nodes = WriteManualTrace(net, net.UndoList(), nodes_, height, net.TraceDensity))
+        net.EditDone({nodes->left + 1, nodes->top + 1, nodes->right + 1, nodes->bottom + 1});
 }
 
 void TManualTraceTool::PaintMarks(QPainter& painter) const

@@ -1,6 +1,7 @@
 #include "model/edits/ContourTrace.h"
 
 #include "model/Net.h"
+#include "model/edits/UndoList.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,17 +19,19 @@ int Proportion(int part, int k, int whole)
     return static_cast<int>(std::nearbyint(static_cast<double>(part) * k / whole));
 }
 
-std::optional<TTraceBounds> BoundsOf(std::span<const TGridNode> points)
+// The box around the points, with the squares around it recomputed.
+std::optional<TGridRange> Finish(TNet& net, std::span<const TGridNode> points)
 {
     if (points.empty())
         return std::nullopt;
-    TTraceBounds box{points[0].column, points[0].row, points[0].column, points[0].row};
+    TGridRange box{points[0].column, points[0].row, points[0].column, points[0].row};
     for (const TGridNode& point : points) {
         box.left = std::min(box.left, point.column);
-        box.right = std::max(box.right, point.column);
         box.top = std::min(box.top, point.row);
+        box.right = std::max(box.right, point.column);
         box.bottom = std::max(box.bottom, point.row);
     }
+    UpdateSquaresAround(net, box);
     return box;
 }
 
@@ -39,35 +42,20 @@ bool StepApart(const std::optional<TGridNode>& a, TGridNode b)
 
 }  // namespace
 
-TContourWriter::TContourWriter(TNet& net, std::int16_t height, int density, TOldHeightSink keepOld)
-    : net_(net), height_(height), density_(std::clamp(density, 1, kMaxDensity)), keepOld_(std::move(keepOld))
+TContourWriter::TContourWriter(TNet& net, TUndoList& undo, std::int16_t height, int density)
+    : net_(net), undo_(undo), height_(height), density_(std::clamp(density, 1, kMaxDensity))
 {
 }
 
 void TContourWriter::SetNode(TGridNode node)
 {
-    const int columns = net_.MapHeader.Columns;
-    if (node.column < 0 || node.row < 0 || node.column >= columns || node.row >= net_.MapHeader.Rows)
-        return;
-    TGridPoint* point = net_.GetPoint(node.column + node.row * columns + 1);
+    TGridPoint* point = NodeAt(net_, node.column, node.row);
     if (!point || point->Height == height_)
         return;
     if (++counter_ % density_ != 0)
         return;
-    keepOld_(node, point->Height);
+    undo_.AddHeight(node.column, node.row, point->Height);
     point->Height = height_;
-    UpdateSquaresAround(node);
-}
-
-void TContourWriter::UpdateSquaresAround(TGridNode node)
-{
-    const int columns = net_.MapHeader.Columns;
-    const int rows = net_.MapHeader.Rows;
-    // The squares (1-based column i, row j) with this node as a corner.
-    for (int j = std::max(node.row, 1); j <= std::min(node.row + 1, rows - 1); ++j)
-        for (int i = std::max(node.column, 1); i <= std::min(node.column + 1, columns - 1); ++i)
-            if (TGridSquare* square = net_.GetSquare(i + (columns - 1) * (j - 1)))
-                net_.UpdateSquare(*square);
 }
 
 void TContourWriter::GridLine(TGridNode from, TGridNode to)
@@ -92,22 +80,22 @@ void TContourWriter::GridLine(TGridNode from, TGridNode to)
     SetNode(to);
 }
 
-std::optional<TTraceBounds> WriteManualTrace(TNet& net, std::span<const TGridNode> points, std::int16_t height,
-                                             int density, const TOldHeightSink& keepOld)
+std::optional<TGridRange> WriteManualTrace(TNet& net, TUndoList& undo, std::span<const TGridNode> points,
+                                           std::int16_t height, int density)
 {
-    TContourWriter writer(net, height, density, keepOld);
+    TContourWriter writer(net, undo, height, density);
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (i > 0)
             writer.GridLine(points[i - 1], points[i]);
         writer.SetNode(points[i]);
     }
-    return BoundsOf(points);
+    return Finish(net, points);
 }
 
-std::optional<TTraceBounds> WriteFoundTrace(TNet& net, std::span<const TGridNode> points, std::int16_t height,
-                                            int density, const TOldHeightSink& keepOld)
+std::optional<TGridRange> WriteFoundTrace(TNet& net, TUndoList& undo, std::span<const TGridNode> points,
+                                          std::int16_t height, int density)
 {
-    TContourWriter writer(net, height, density, keepOld);
+    TContourWriter writer(net, undo, height, density);
     std::optional<TGridNode> previous;
     std::optional<TGridNode> beforePrevious;
     for (const TGridNode& point : points) {
@@ -118,7 +106,7 @@ std::optional<TTraceBounds> WriteFoundTrace(TNet& net, std::span<const TGridNode
         }
         writer.SetNode(point);
     }
-    return BoundsOf(points);
+    return Finish(net, points);
 }
 
 }  // namespace tarn

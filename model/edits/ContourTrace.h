@@ -1,36 +1,26 @@
 #pragma once
 
+#include "model/edits/GridRange.h"
 #include "model/edits/TraceNodes.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 
 namespace tarn {
 
 class TNet;
+class TUndoList;
 
-// Keeps a node's height from before a trace changed it, for Undo.
-using TOldHeightSink = std::function<void(TGridNode node, int oldHeight)>;
-
-// The 0-based nodes a trace covered, edges included.
-struct TTraceBounds {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
-// Writes a contour's height into the nodes a trace reaches. A counter runs
-// over the whole trace: every node reached that does not already hold the
-// height counts once, and only the nodes whose count is a multiple of the
-// density get the height. Nodes outside the grid are skipped; the squares
-// around a changed node get their mean height and null flag anew.
+// Writes a contour's height into the nodes a trace reaches, keeping the old
+// height of every node it changes in the undo list. A counter runs over the
+// whole trace: every node reached that does not already hold the height
+// counts once, and only the nodes whose count is a multiple of the density
+// get the height. Nodes outside the grid are skipped.
 class TContourWriter {
 public:
     // `height` is the stored value; `density` is held to 1..99.
-    TContourWriter(TNet& net, std::int16_t height, int density, TOldHeightSink keepOld);
+    TContourWriter(TNet& net, TUndoList& undo, std::int16_t height, int density);
 
     void SetNode(TGridNode node);
     // Every node on the straight grid line between two nodes, from the end
@@ -39,24 +29,24 @@ public:
     void GridLine(TGridNode from, TGridNode to);
 
 private:
-    void UpdateSquaresAround(TGridNode node);
-
     TNet& net_;
+    TUndoList& undo_;
     std::int16_t height_;
     int density_;
-    TOldHeightSink keepOld_;
     long long counter_ = 0;
 };
 
+// The two writes return the nodes around the trace's points (0-based, the
+// squares around them recomputed), or nothing for an empty trace.
+
 // A trace drawn node by node: the grid line from each point to the next.
-// Returns the box around the points, or nothing for an empty trace.
-std::optional<TTraceBounds> WriteManualTrace(TNet& net, std::span<const TGridNode> points, std::int16_t height,
-                                             int density, const TOldHeightSink& keepOld);
+std::optional<TGridRange> WriteManualTrace(TNet& net, TUndoList& undo, std::span<const TGridNode> points,
+                                           std::int16_t height, int density);
 
 // A trace found on a picture: its nodes follow each other without lines
 // between them. A node that is a step left, right, up or down from neither
 // of the last two nodes it went on from is counted twice.
-std::optional<TTraceBounds> WriteFoundTrace(TNet& net, std::span<const TGridNode> points, std::int16_t height,
-                                            int density, const TOldHeightSink& keepOld);
+std::optional<TGridRange> WriteFoundTrace(TNet& net, TUndoList& undo, std::span<const TGridNode> points,
+                                          std::int16_t height, int density);
 
 }  // namespace tarn

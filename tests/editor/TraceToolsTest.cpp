@@ -6,6 +6,7 @@
 #include "model/MapFactory.h"
 #include "model/TerrainSlots.h"
 #include "tests/common/QtPrinters.h"
+#include "tests/editor/CanvasUser.h"
 
 #include <QPainter>
 #include <QTest>
@@ -43,10 +44,7 @@ protected:
         net.show();
     }
 
-    QPoint NodePixel(int column, int row) const
-    {
-        return {net.Geometry().Pixel(column), net.Geometry().Pixel(row)};
-    }
+    QPoint NodePixel(int column, int row) const { return test::NodePixel(net, column, row); }
     NodeSet NodesAt(std::int16_t height) const
     {
         NodeSet nodes;

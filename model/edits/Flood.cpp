@@ -91,14 +91,16 @@ bool BlocksWater(int terrain)
 
 bool SquareIsLevel(const TNet& net, const TGridSquare& square)
 {
-    const int columns = net.MapHeader.Columns;
-    const TGridPoint* c1 = net.GetPoint(square.FirstCorner);
-    const TGridPoint* c2 = net.GetPoint(square.FirstCorner + 1);
-    const TGridPoint* c3 = net.GetPoint(square.FirstCorner + columns + 1);
-    const TGridPoint* c4 = net.GetPoint(square.FirstCorner + columns);
-    if (!c1 || !c2 || !c3 || !c4)
+    const auto& points = net.Points();
+    const long long columns = net.MapHeader.Columns;
+    const long long first = square.FirstCorner - 1;
+    if (first < 0 || first + columns + 1 >= static_cast<long long>(points.size()))
         return false;
-    const TVector p1 = CornerPoint(*c1), p2 = CornerPoint(*c2), p3 = CornerPoint(*c3), p4 = CornerPoint(*c4);
+    const TGridPoint* corner = &points[static_cast<std::size_t>(first)];
+    const TVector p1 = CornerPoint(corner[0]);
+    const TVector p2 = CornerPoint(corner[1]);
+    const TVector p3 = CornerPoint(corner[columns + 1]);
+    const TVector p4 = CornerPoint(corner[columns]);
     return TriangleIsLevel(p1, p2, p3) && TriangleIsLevel(p4, p2, p3);
 }
 
@@ -116,10 +118,17 @@ int Flood(TNet& net, TUndoList& undo, int column, int row)
 
     const int squareColumns = net.MapHeader.Columns - 1;
     const int squareRows = net.MapHeader.Rows - 1;
+    auto& squares = net.Squares();
+    if (squares.size() != static_cast<std::size_t>(squareColumns) * static_cast<std::size_t>(squareRows))
+        throw EAbortFlood(msg::InvalidTerrainPolygon);
+    // Square (i, j) in the list, for a whole grid.
+    const auto squareAt = [&squares, squareColumns](int i, int j) -> TGridSquare& {
+        return squares[static_cast<std::size_t>(i - 1 + squareColumns * (j - 1))];
+    };
     TWorkGrid grid(squareColumns, squareRows);
     for (int j = 1; j <= squareRows; ++j) {
         for (int i = 1; i <= squareColumns; ++i) {
-            const TGridSquare& square = *SquareAt(net, i, j);
+            const TGridSquare& square = squareAt(i, j);
             if (square.MeanHeight == level && !BlocksWater(square.Terrain) && SquareIsLevel(net, square))
                 grid[grid.Index(i, j)] = TWorkGrid::Open;
         }
@@ -129,7 +138,7 @@ int Flood(TNet& net, TUndoList& undo, int column, int row)
     int changed = 0;
     for (int j = 1; j <= squareRows; ++j) {
         for (int i = 1; i <= squareColumns; ++i) {
-            TGridSquare& square = *SquareAt(net, i, j);
+            TGridSquare& square = squareAt(i, j);
             if (grid[grid.Index(i, j)] != TWorkGrid::Flooded || square.Terrain == kWaterTerrain)
                 continue;
             if (changed++ == 0)

@@ -76,8 +76,6 @@ protected:
 
 TEST_F(ContourTraceWindowTest, ManualTraceAsksForTheContourHeightAndUndoRestoresTheLine)
 {
-    EXPECT_TRUE(Net().ToolInstalled(kManualTraceTool));
-    EXPECT_TRUE(Net().ToolInstalled(kAutoTraceTool));
     SetDensity("1");
     Click("ManContourButton");
     OnNextModal(Answer("120"));

@@ -11,4 +11,8 @@ inline constexpr const char* ErrorCreatingNewMapDialog = "E0048 Error creating N
 // the map's file name.
 inline constexpr const char* SaveChangesQuestion = "Save changes to %1?";
 inline constexpr const char* UntitledMap = "Untitled";
+// The automatic trace follows lines of the background picture; without one
+// there is nothing to follow.
+inline constexpr const char* NoBackgroundToTrace =
+    "E0070 No background picture loaded: use Load background BMP before the automatic trace";
 }  // namespace tarn::msg

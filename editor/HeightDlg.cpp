@@ -195,6 +195,16 @@ void TSetHeightDlg::PrepareForArea(MapUnits units, double lastHeight)
     HeightRadioClick();
 }
 
+void TSetHeightDlg::PrepareForContour(std::optional<MapUnits> units, double lastHeight)
+{
+    EnableOtherActions(false);
+    CheckAction(THeightAction::SetHeight);
+    SetInfo("Set contour height");
+    if (units)
+        SetNumberFormat(*units);
+    SetHeight(lastHeight);
+}
+
 THeightAction TSetHeightDlg::Action() const
 {
     if (HeightRadio->isChecked())

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -45,6 +46,9 @@ public:
     // For an area: every action offered, the last height shown, the
     // action kept from the last use.
     void PrepareForArea(MapUnits units, double lastHeight);
+    // For a traced contour: Set as Height only, the last height shown, and
+    // the map's number format first when units are given.
+    void PrepareForContour(std::optional<MapUnits> units, double lastHeight);
 
     THeightAction Action() const;
     // The typed height and the difference, in display units.

@@ -2,6 +2,7 @@
 
 #include "controls/Messages.h"
 #include "editor/BandRange.h"
+#include "editor/BusyCursor.h"
 #include "editor/ColourSet.h"
 #include "editor/CommandFeedback.h"
 #include "editor/EditorMessages.h"

@@ -8,7 +8,8 @@ using ToolInstallTest = MainWindowFixture;
 // The tool buttons whose tools are built. A tool joins this list when it is
 // built; in the end the list holds every button of the tool bar.
 const char* const kBuiltToolButtons[] = {
-    "SpotButton", "DefaultSpotButton", "LevelButton", "TerrainButton", "AreaTerrainButton", "LochButton",
+    "SpotButton", "DefaultSpotButton", "ManContourButton", "AutoContourButton",
+    "LevelButton", "TerrainButton", "AreaTerrainButton", "LochButton",
 };
 
 TEST_F(ToolInstallTest, EveryBuiltToolButtonSelectsAnInstalledTool)

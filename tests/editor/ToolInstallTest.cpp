@@ -9,7 +9,7 @@ using ToolInstallTest = MainWindowFixture;
 // built; in the end the list holds every button of the tool bar.
 const char* const kBuiltToolButtons[] = {
     "SpotButton", "DefaultSpotButton", "ManContourButton", "AutoContourButton",
-    "LevelButton", "TerrainButton", "AreaTerrainButton", "LochButton",
+    "LevelButton", "InterpolateButton", "TerrainButton", "AreaTerrainButton", "LochButton",
 };
 
 TEST_F(ToolInstallTest, EveryBuiltToolButtonSelectsAnInstalledTool)

@@ -107,6 +107,9 @@ public:
     void MouseUp(QPoint pixel, Qt::MouseButton button);
     void DblClick(QPoint pixel);
     bool MousePressed() const { return mousePressed_; }
+    // Whether the event being handled lay outside the picture, so that the
+    // tool was given the nearest position on its edge.
+    bool EventOutside() const { return eventOutside_; }
 
     // Tells every open window (see Notifications.h).
     void Notify(int number, long long first = 0, long long second = 0);
@@ -139,7 +142,8 @@ private:
         QPoint point;
         bool outside = false;
     };
-    TClamped Clamp(QPoint pixel) const;
+    // Also notes whether the position was outside, for EventOutside.
+    TClamped Clamp(QPoint pixel);
     bool IgnoresOutside() const;
     TRenderSettings CurrentRenderSettings() const;
     void ApplyToolCursor();
@@ -150,6 +154,7 @@ private:
     int currentShape_ = 0;
     QMenu* popupMenu_ = nullptr;
     bool mousePressed_ = false;
+    bool eventOutside_ = false;
     std::vector<UndoRecord> undoList_;
     bool modified_ = false;
 };

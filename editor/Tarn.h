@@ -28,6 +28,8 @@ class TEnhTrackBar;
 class TFloatEdit;
 class TPictureOpenDialog;
 class THelpWindow;
+class TObjectsTool;
+class TSectionForm;
 class TShape;
 class TStatusPanels;
 
@@ -99,6 +101,7 @@ private:
     void LoadBackground(const QString& fileName);
 
     void BuildMenus();
+    void InstallTools();
     QWidget* BuildToolPanel();
     void BuildFileDialogs();
     QWidget* BuildPalette();
@@ -143,6 +146,8 @@ private:
     TEnhTrackBar* AutoToleranceBar;
     QSpinBox* DensityEdit;
     TFloatEdit* XYRatioFloatEdit;
+    TSectionForm* SectionForm;
+    TObjectsTool* ObjectsTool;
 
     ISettingsStore& settings_;
     QScrollArea* canvasScrollBox_;

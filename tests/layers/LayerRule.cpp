@@ -19,7 +19,7 @@ const LayerTable& ProjectLayers()
         {"exchange", {"model", "analysis/gridding", "analysis/polyred", "analysis/fractal", "analysis/noise"}},
         {"controls", {"model"}},
         {"exchange/ui", {"exchange", "controls"}},
-        {"editor", {"model/edits", "exchange/ui", "platform/settings"}},
+        {"editor", {"model/edits", "exchange/ui", "platform/settings", "editor/tools"}},
         {"editor/tools", {"editor"}},
         {"viewer/render", {"model", "platform/settings", "analysis/noise", "exchange"}},
         {"viewer/anim", {"model"}},

@@ -58,9 +58,9 @@ void PaintRubber(QPainter& painter, const std::function<void(QPainter&)>& draw)
 {
     painter.save();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, 1));
+    painter.setPen(QPen(Qt::white, 3));
     draw(painter);
-    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.setPen(QPen(Qt::black, 1));
     draw(painter);
     painter.restore();
 }

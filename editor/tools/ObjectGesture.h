@@ -51,8 +51,8 @@ void FinishListedObject(TDefineNet& net, TGraphObject& object, const TPixelRect&
 // Draws the map picture anew around a pixel frame widened by `margin` pixels.
 void RedrawAround(TDefineNet& net, const TPixelRect& frame, int margin);
 
-// Draws rubber lines: `draw` runs once with a white pen and once with a
-// black dashed one over it, so the lines show on any map colour.
+// Draws rubber lines: `draw` runs once with a wide white pen and once with
+// a thin black one over it, so the lines show on any map colour.
 void PaintRubber(QPainter& painter, const std::function<void(QPainter&)>& draw);
 
 }  // namespace tarn

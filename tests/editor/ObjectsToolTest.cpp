@@ -253,6 +253,17 @@ TEST_F(ObjectsToolTest, DraggingTheBottomRightHandleScalesAnEllipsesPoints)
     EXPECT_EQ(ObjectFrame(ellipse, Net().Scale), (TPixelRect{frame.left, frame.top, target.x(), target.y()}));
 }
 
+TEST_F(ObjectsToolTest, SelectingWithoutMovingLeavesTheObjectAsItWas)
+{
+    Shape("EllipseButton");
+    Drag(At(10.3, 10.6), At(20.2, 16.7));
+    const std::string drawn = Describe(*Overlays().front());
+    Shape("SelectButton");
+    ClickAt(At(15, 10.6));
+    ClickAt(At(20.2, 16.7));  // on a handle
+    EXPECT_EQ(Describe(*Overlays().front()), drawn);
+}
+
 TEST_F(ObjectsToolTest, ASymbolIsMovedEvenFromItsHandle)
 {
     Shape("SymbolButton");

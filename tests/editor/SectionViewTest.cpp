@@ -224,6 +224,48 @@ TEST_F(SectionViewTest, GraphMenuTogglesGridLinesAndTicks)
     EXPECT_FALSE(Find<QAction>("HorizontalLines").isChecked());
 }
 
+// Types a colour into a colour dialog's HTML field and presses OK.
+void AnswerColourDialog(QWidget& dialog, const QString& html)
+{
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        if (field->isVisible() && field->text().startsWith('#')) {
+            TypeInto(*field, html);
+            ClickButton(dialog, "OK");
+            return;
+        }
+    }
+    ADD_FAILURE() << "no HTML field";
+}
+
+TEST_F(SectionViewTest, GraphColoursComeFromTheColourDialog)
+{
+    OnNextModal([](QWidget& dialog) { AnswerColourDialog(dialog, "#ff8000"); });
+    ChooseInSection("SectionGraphMenu", "BackgroundColour");
+    EXPECT_EQ(Graph().BackgroundColour(), QColor(255, 128, 0));
+    OnNextModal([](QWidget& dialog) { AnswerColourDialog(dialog, "#008000"); });
+    ChooseInSection("SectionGraphMenu", "GridLineColour");
+    EXPECT_EQ(Graph().GridColour(), QColor(0, 128, 0));
+    OnNextModal([](QWidget& dialog) { AnswerColourDialog(dialog, "#0000ff"); });
+    ChooseInSection("SectionGraphMenu", "AxesColour");
+    EXPECT_EQ(Graph().AxesColour(), QColor(0, 0, 255));
+    EXPECT_EQ(Graph().XAxis()->titleBrush().color(), QColor(0, 0, 255));
+    // Cancel keeps the colour.
+    OnNextModal([](QWidget& dialog) { ClickButton(dialog, "Cancel"); });
+    ChooseInSection("SectionGraphMenu", "BackgroundColour");
+    EXPECT_EQ(Graph().BackgroundColour(), QColor(255, 128, 0));
+}
+
+TEST_F(SectionViewTest, PrintSetupOpensThePageSetupDialog)
+{
+    QString opened;
+    OnNextModal([&opened](QWidget& dialog) {
+        opened = dialog.objectName();
+        ClickButton(dialog, "Cancel");
+    });
+    ChooseInSection("SectionFile", "PrintSetup");
+    EXPECT_EQ(opened, "PrintSetupDialog");
+}
+
 TEST_F(SectionViewTest, PrintWritesTheGraphThroughThePrintDialog)
 {
     Drag({20, 40}, {150, 120});

@@ -78,7 +78,6 @@ void TSectionTool::DoubleClick(TDefineNet&, QPoint)
 {
     skipPress_ = true;
     finished_ = true;
-    dragging_ = false;
 }
 
 void TSectionTool::AddVertex(TDefineNet& net, QPoint point)

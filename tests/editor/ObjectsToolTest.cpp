@@ -2,6 +2,7 @@
 
 #include "editor/QtColour.h"
 #include "editor/Shape.h"
+#include "editor/tools/ObjectsTool.h"
 #include "model/Net.h"
 #include "model/OverlayEdit.h"
 
@@ -285,7 +286,11 @@ TEST_F(ObjectsToolTest, WhereObjectsOverlapTheFirstInTheListIsSelectedAndDeleted
     Drag(At(14, 14), At(24, 24));
     const auto drawn = Order();
     Shape("SelectButton");
+    ClickAt(At(17, 17));
+    auto& tool = dynamic_cast<TObjectsTool&>(Net().Tool(kObjectsTool));
+    EXPECT_EQ(tool.SelectedObject(Net()), drawn[0]);
     Popup(At(17, 17), "DeleteOverlay");
+    EXPECT_EQ(tool.SelectedObject(Net()), nullptr);
     EXPECT_EQ(Order(), (std::vector{drawn[1]}));
     // Nothing is selected any more: a second Delete leaves the other alone.
     Popup(At(40, 40), "DeleteOverlay");

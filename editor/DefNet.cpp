@@ -180,11 +180,12 @@ void TDefineNet::ApplyToolCursor()
         setCursor(NamedCursor(name));
 }
 
-TDefineNet::TClamped TDefineNet::Clamp(QPoint pixel) const
+TDefineNet::TClamped TDefineNet::Clamp(QPoint pixel)
 {
     const QSize size = MapPicture.Size();
     const QPoint clamped(std::clamp(pixel.x(), 0, size.width()), std::clamp(pixel.y(), 0, size.height()));
-    return {clamped, clamped != pixel};
+    eventOutside_ = clamped != pixel;
+    return {clamped, eventOutside_};
 }
 
 bool TDefineNet::IgnoresOutside() const

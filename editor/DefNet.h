@@ -105,6 +105,9 @@ public:
     void MouseUp(QPoint pixel, Qt::MouseButton button);
     void DblClick(QPoint pixel);
     bool MousePressed() const { return mousePressed_; }
+    // Whether the event being handled lay outside the picture, so that the
+    // tool was given the nearest position on its edge.
+    bool EventOutside() const { return eventOutside_; }
 
     // Tells every open window (see Notifications.h).
     void Notify(int number, long long first = 0, long long second = 0);
@@ -146,7 +149,8 @@ private:
         QPoint point;
         bool outside = false;
     };
-    TClamped Clamp(QPoint pixel) const;
+    // Also notes whether the position was outside, for EventOutside.
+    TClamped Clamp(QPoint pixel);
     bool IgnoresOutside() const;
     TRenderSettings CurrentRenderSettings() const;
     void ApplyToolCursor();
@@ -160,6 +164,7 @@ private:
     bool mousePressed_ = false;
     TUndoList undoList_;
     void AnnounceEdit();
+    bool eventOutside_ = false;
     bool modified_ = false;
 };
 

@@ -14,6 +14,9 @@
 #include "editor/StatusPanels.h"
 #include "editor/ToolGlyphs.h"
 #include "editor/tools/EditingTools.h"
+#include "editor/section.h"
+#include "editor/tools/ObjectsTool.h"
+#include "editor/tools/SectionTool.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -96,9 +99,11 @@ TTarnForm::TTarnForm(ISettingsStore& settings, const QString& mapFile, QWidget* 
     SetHeightDlg = new TSetHeightDlg(this);
     InterpolateDlg = new TInterpolateDlg(this, [this](int topic) { ShowHelp(topic); });
     InstallEditingTools(*DefineNet, {*SetHeightDlg, *InterpolateDlg});
+    SectionForm = new TSectionForm(this);
     StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
     BuildFileDialogs();
+    InstallTools();
     BuildMenus();
 
     auto* central = new QWidget(this);
@@ -204,16 +209,25 @@ void TTarnForm::BuildMenus()
 
     DefNetPopupMenu = new QMenu(this);
     DefNetPopupMenu->setObjectName("DefNetPopupMenu");
-    const auto popupItem = [this](const char* name, const char* caption) {
+    const auto popupItem = [this](const char* name, const char* caption, void (TObjectsTool::*command)(TDefineNet&)) {
         QAction* action = DefNetPopupMenu->addAction(caption);
         action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, command] { (ObjectsTool->*command)(*DefineNet); });
     };
-    popupItem("SendObjToBack", "Send to back");
-    popupItem("BringObjToFront", "Bring to front");
+    popupItem("SendObjToBack", "Send to back", &TObjectsTool::SendObjToBack);
+    popupItem("BringObjToFront", "Bring to front", &TObjectsTool::BringObjToFront);
     DefNetPopupMenu->addSeparator();
-    popupItem("UpdateProperties", "Update properties");
+    popupItem("UpdateProperties", "Update properties", &TObjectsTool::UpdateProperties);
     DefNetPopupMenu->addSeparator();
-    popupItem("DeleteOverlay", "Delete");
+    popupItem("DeleteOverlay", "Delete", &TObjectsTool::DeleteOverlay);
+}
+
+void TTarnForm::InstallTools()
+{
+    auto objects = std::make_unique<TObjectsTool>();
+    ObjectsTool = objects.get();
+    DefineNet->InstallTool(kObjectsTool, std::move(objects));
+    DefineNet->InstallTool(kSectionTool, std::make_unique<TSectionTool>());
 }
 
 QToolButton* TTarnForm::AddToolButton(QBoxLayout* row, const char* name, const char* hint)
@@ -302,6 +316,13 @@ bool TTarnForm::event(QEvent* event)
         MaxHeightSpinChange();
         break;
     }
+    case kSectionToolChanged:
+    case kSectionPoint:
+    case kSectionHeightAxis:
+    case kSectionDistanceAxis:
+        SectionForm->FollowNotification(notification->Number(), notification->First(), notification->Second(),
+                                        static_cast<MapUnits>(DefineNet->MapHeader.MapUnits));
+        break;
     case kMouseOverNode:
         ShowPositionReadout(static_cast<int>(notification->First()), UnpackColumn(notification->Second()),
                             UnpackRow(notification->Second()));

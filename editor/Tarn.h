@@ -31,6 +31,8 @@ class TInterpolateDlg;
 class TPictureOpenDialog;
 class TSetHeightDlg;
 class THelpWindow;
+class TObjectsTool;
+class TSectionForm;
 class TShape;
 class TStatusPanels;
 
@@ -103,6 +105,7 @@ private:
     void LoadBackground(const QString& fileName);
 
     void BuildMenus();
+    void InstallTools();
     QWidget* BuildToolPanel();
     void BuildFileDialogs();
     QWidget* BuildPalette();
@@ -150,6 +153,8 @@ private:
     TEnhTrackBar* AutoToleranceBar;
     QSpinBox* DensityEdit;
     TFloatEdit* XYRatioFloatEdit;
+    TSectionForm* SectionForm;
+    TObjectsTool* ObjectsTool;
 
     ISettingsStore& settings_;
     QScrollArea* canvasScrollBox_;

@@ -5,7 +5,7 @@
 #include "controls/HelpWindow.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
-#include "controls/HelpWindow.h"
+#include "editor/ExchangeCommands.h"
 #include "editor/MapSizeText.h"
 #include "editor/Notifications.h"
 #include "editor/PictureDialog.h"
@@ -182,14 +182,28 @@ void TTarnForm::BuildMenus()
     Undo->setEnabled(false);
     QMenu* tools = bar->addMenu("&Tools");
     tools->setObjectName("Tools1");
-    // Import, export and the fractal overlay are not part of this build yet;
-    // their items are there, disabled, so the menu has its final shape.
-    for (const auto& [name, caption] : {std::pair{"Import", "&Import..."}, std::pair{"ExportData", "&Export..."},
-                                        std::pair{"GenerateFractalOverlay1", "Generate Fractal Overlay..."}}) {
-        QAction* action = tools->addAction(caption);
-        action->setObjectName(name);
-        action->setEnabled(false);
-    }
+    auto* exchange = new TExchangeCommands(
+        *this, {*DefineNet, *StatusBar, settings_, [this](int topic) { ShowHelp(topic); },
+                [this] { return SaveChangesFirst(); },
+                [this](bool newMap) {
+                    // A new map has no file name yet; either way the changes are unsaved.
+                    if (newMap)
+                        currentFileName_.clear();
+                    DefineNet->MarkModified();
+                    ShowCaption();
+                    MapChanged();
+                }});
+    QAction* import = tools->addAction("&Import...");
+    import->setObjectName("Import");
+    connect(import, &QAction::triggered, exchange, &TExchangeCommands::ImportClick);
+    QAction* exportData = tools->addAction("&Export...");
+    exportData->setObjectName("ExportData");
+    connect(exportData, &QAction::triggered, exchange, &TExchangeCommands::ExportDataClick);
+    // The fractal overlay is not part of this build yet; its item is there,
+    // disabled, so the menu has its final shape.
+    QAction* fractal = tools->addAction("Generate Fractal Overlay...");
+    fractal->setObjectName("GenerateFractalOverlay1");
+    fractal->setEnabled(false);
     addItem(tools, "ColourSettings", "Edit Terrains...", &TTarnForm::ColourSettingsClick);
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help1");

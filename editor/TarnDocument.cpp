@@ -3,6 +3,7 @@
 #include "controls/Messages.h"
 #include "editor/BandRange.h"
 #include "editor/ColourSet.h"
+#include "editor/CommandSupport.h"
 #include "editor/EditorMessages.h"
 #include "editor/NewMap.h"
 #include "editor/PictureDialog.h"
@@ -25,38 +26,6 @@
 #include <QSpinBox>
 
 namespace tarn {
-
-namespace {
-
-// Shows the hourglass for the life of a command.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-std::filesystem::path ToPath(const QString& fileName)
-{
-    return std::filesystem::path(fileName.toStdString());
-}
-
-void ShowError(const std::exception& error)
-{
-    const auto* coded = dynamic_cast<const ETarnError*>(&error);
-    ShowMessage(QString::fromStdString(error.what()),
-                coded ? QString::fromStdString(coded->caption()) : QString());
-}
-
-std::optional<QString> ChosenFile(QFileDialog* dialog)
-{
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog->selectedFiles().first();
-}
-
-}  // namespace
 
 bool TTarnForm::CreateMap(MapUnits units, int columns, int rows, double spacing)
 {

@@ -59,7 +59,9 @@ TEST_F(AccessibleNamesTest, EveryFocusableWidgetOfTheDialogsHasAName)
     TCreateMapDialog newMap(&window);
     EXPECT_EQ(UnnamedFocusableWidgets(newMap), QStringList{});
     for (const char* name : {"ColourSettingsDlg", "HelpWindow", "OpenMapDialog", "SaveMapDialog", "OpenBackDialog",
-                             "OpenConfigDialog", "WriteConfigDialog", "TerrainColorDialog"}) {
+                             "OpenConfigDialog", "WriteConfigDialog", "TerrainColorDialog", "ImportDialog",
+                             "ExportDialog", "ImportForm", "BMPImportForm", "PGMImportForm", "VRMLForm",
+                             "BackgroundColorDialog"}) {
         auto& dialog = Find<QWidget>(name);
         dialog.show();
         EXPECT_GT(dialog.findChildren<QWidget*>().size(), 3) << name;

@@ -7,6 +7,7 @@
 #include "editor/EditorMessages.h"
 #include "editor/FractalParameters.h"
 #include "editor/HeightDlg.h"
+#include "editor/ExchangeCommands.h"
 #include "editor/MapSizeText.h"
 #include "editor/interpolate.h"
 #include "editor/Notifications.h"
@@ -194,13 +195,23 @@ void TTarnForm::BuildMenus()
     Undo->setEnabled(false);
     QMenu* tools = bar->addMenu("&Tools");
     tools->setObjectName("Tools1");
-    // Import and export are not part of this build yet; their items are
-    // there, disabled, so the menu has its final shape.
-    for (const auto& [name, caption] : {std::pair{"Import", "&Import..."}, std::pair{"ExportData", "&Export..."}}) {
-        QAction* action = tools->addAction(caption);
-        action->setObjectName(name);
-        action->setEnabled(false);
-    }
+    auto* exchange = new TExchangeCommands(
+        *this, {*DefineNet, *StatusBar, settings_, [this](int topic) { ShowHelp(topic); },
+                [this] { return SaveChangesFirst(); },
+                [this](bool newMap) {
+                    // A new map has no file name yet; either way the changes are unsaved.
+                    if (newMap)
+                        currentFileName_.clear();
+                    DefineNet->MarkModified();
+                    ShowCaption();
+                    MapChanged();
+                }});
+    QAction* import = tools->addAction("&Import...");
+    import->setObjectName("Import");
+    connect(import, &QAction::triggered, exchange, &TExchangeCommands::ImportClick);
+    QAction* exportData = tools->addAction("&Export...");
+    exportData->setObjectName("ExportData");
+    connect(exportData, &QAction::triggered, exchange, &TExchangeCommands::ExportDataClick);
     addItem(tools, "GenerateFractalOverlay1", "Generate Fractal Overlay...", &TTarnForm::GenerateFractalOverlay1Click);
     addItem(tools, "ColourSettings", "Edit Terrains...", &TTarnForm::ColourSettingsClick);
     QMenu* help = bar->addMenu("&Help");

@@ -4,7 +4,7 @@
 #include "editor/BandRange.h"
 #include "editor/BusyCursor.h"
 #include "editor/ColourSet.h"
-#include "editor/CommandFeedback.h"
+#include "editor/CommandSupport.h"
 #include "editor/EditorMessages.h"
 #include "editor/NewMap.h"
 #include "editor/PictureDialog.h"
@@ -27,22 +27,6 @@
 #include <QSpinBox>
 
 namespace tarn {
-
-namespace {
-
-std::filesystem::path ToPath(const QString& fileName)
-{
-    return std::filesystem::path(fileName.toStdString());
-}
-
-std::optional<QString> ChosenFile(QFileDialog* dialog)
-{
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog->selectedFiles().first();
-}
-
-}  // namespace
 
 bool TTarnForm::CreateMap(MapUnits units, int columns, int rows, double spacing)
 {

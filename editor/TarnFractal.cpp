@@ -2,7 +2,7 @@
 #include "editor/Tarn.h"
 
 #include "controls/Messages.h"
-#include "editor/CommandFeedback.h"
+#include "editor/CommandSupport.h"
 #include "editor/EditorMessages.h"
 #include "editor/FractalParameters.h"
 #include "editor/StatusPanels.h"

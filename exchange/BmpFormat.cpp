@@ -23,6 +23,7 @@ constexpr TFormatDescription kDescription{
     .canRead = true,
     .canWrite = true,
     .target = ImportTarget::NewMap,
+    .readOptions = TOptionSet::Picture,
 };
 
 // Far more than any picture a map can be made of needs.

@@ -13,5 +13,9 @@ inline constexpr const char* ForeignImport = "E0112 Import file is not of the ch
 inline constexpr const char* ImportValueNotNumber = "E0113 Import file holds a value that is not a number";
 inline constexpr const char* ErrorWritingExport = "E0114 Error writing export file";
 inline constexpr const char* ImportParametersOutOfRange = "E0115 Import parameters out of range";
+inline constexpr const char* ExportParametersOutOfRange = "E0116 Export parameters out of range";
+inline constexpr const char* ExportCancelled = "E0117 Export cancelled";
+// The Vistapro DEM file.
+inline constexpr const char* VistaproIncompatible = "E0014 Map parameters are not Vistapro compatible";
 inline constexpr const char* CorruptVistapro = "E0130 Vistapro DEM file is damaged";
 }  // namespace tarn::msg

@@ -17,4 +17,6 @@ void TFormatDriver::Write(const TNet&, std::ostream&, const TExportParameters&, 
     throw std::logic_error(std::string(Description().name) + " files cannot be written");
 }
 
+std::string_view TFormatDriver::ExportWarning(const TNet&) const { return {}; }
+
 }  // namespace tarn

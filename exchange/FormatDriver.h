@@ -33,6 +33,17 @@ enum class ImportTarget {
     Either,    // as TDigitalImportOptions::autoSize says
 };
 
+// Which part of the parameters a reader or writer takes, and so which dialog
+// asks the user for them.
+enum class TOptionSet {
+    None,
+    Digital,  // TDigitalImportOptions: "Digital Data Import"
+    Picture,  // TPictureImportOptions: "BMP Import Parameters"
+    Greymap,  // TGreymapImportOptions: "Pixel Greymap Import"
+    Polygon,  // TPolygonExportOptions without texture and background
+    TexturedPolygon,  // TPolygonExportOptions: "Polygon Optimization Parameters"
+};
+
 struct TFormatDescription {
     std::string_view name;   // the short name scripts use: "usgs-dem"
     std::string_view title;  // what a person reads: "USGS DEM"
@@ -45,6 +56,8 @@ struct TFormatDescription {
     // The editor shows no message when this format's reader refuses a file:
     // the import just ends, keeping what was stored.
     bool quietFailures = false;
+    TOptionSet readOptions = TOptionSet::None;
+    TOptionSet writeOptions = TOptionSet::None;
 };
 
 // One foreign format. Readers change the map they are given and leave its
@@ -65,6 +78,10 @@ public:
                                IProgress& progress) const;
     virtual void Write(const TNet& net, std::ostream& out, const TExportParameters& parameters,
                        IProgress& progress) const;
+
+    // A coded warning the user sees before this format writes the map (the
+    // file is written all the same); empty when there is nothing to say.
+    virtual std::string_view ExportWarning(const TNet& net) const;
 };
 
 inline constexpr std::size_t kIdentifyBytes = 4096;

@@ -27,4 +27,14 @@ void CheckImportParameters(const TImportParameters& p)
         throw ETarnError(msg::ImportParametersOutOfRange);
 }
 
+void CheckExportParameters(const TExportParameters& p)
+{
+    const auto& polygon = p.polygon;
+    using Limits = TPolygonExportOptions;
+    const bool scaleOk = !polygon.scale || (Within(polygon.scale->vertical, Limits::kMinScale, Limits::kMaxScale) &&
+                                            Within(polygon.scale->horizontal, Limits::kMinScale, Limits::kMaxScale));
+    if (!Within(polygon.polygons, Limits::kMinPolygons, Limits::kMaxPolygons) || !(polygon.tolerance >= 0) || !scaleOk)
+        throw ETarnError(msg::ExportParametersOutOfRange);
+}
+
 }  // namespace tarn

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "exchange/ModelScale.h"
+#include "model/Colour.h"
 #include "model/MapHeader.h"
 #include "model/TerrainSlots.h"
+
+#include <optional>
+#include <string>
 
 namespace tarn {
 
@@ -58,8 +63,31 @@ struct TImportParameters {
 // ranges the import dialogs allow.
 void CheckImportParameters(const TImportParameters& parameters);
 
-// The options of the writers that have any. The writers of this library
-// take none; the polygon-reduction writers add theirs here.
-struct TExportParameters {};
+// "Polygon Optimization Parameters": how the TIN and VRML writers reduce the
+// grid to triangles and scale the model.
+struct TPolygonExportOptions {
+    static constexpr int kMinPolygons = 100;
+    static constexpr int kMaxPolygons = 99999;
+    static constexpr double kMinScale = 0.01;
+    static constexpr double kMaxScale = 9999.9;
+
+    int polygons = 500;      // the most triangles the surface may have
+    double tolerance = 10;   // refinement stops once no node is farther off
+    // The "Scaling" values; the map's starting scale when not given.
+    std::optional<TModelScale> scale{};
+    // VRML only: the picture draped over the surface (none when empty) and
+    // the colour of the sky behind it.
+    std::string textureMap = "textures.jpg";
+    TColorRef backgroundColour = 13678735;
+};
+
+// The options of the writers that have any.
+struct TExportParameters {
+    TPolygonExportOptions polygon;
+};
+
+// Throws ETarnError msg::ExportParametersOutOfRange for values outside the
+// ranges the export dialogs allow.
+void CheckExportParameters(const TExportParameters& parameters);
 
 }  // namespace tarn

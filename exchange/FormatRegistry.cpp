@@ -5,7 +5,10 @@
 #include "exchange/DxfFormat.h"
 #include "exchange/NtfFormat.h"
 #include "exchange/PgmFormat.h"
+#include "exchange/TinFormat.h"
 #include "exchange/UsgsDemFormat.h"
+#include "exchange/VistaproFormat.h"
+#include "exchange/VrmlFormat.h"
 #include "exchange/XyzFormat.h"
 
 #include <array>
@@ -21,10 +24,13 @@ const TUsgsDemFormat kUsgsDem;
 const TPgmFormat kPgm;
 const TXyzFormat kXyz;
 const TDxfFormat kDxf;
+const TVistaproFormat kVistapro;
+const TTinFormat kTin;
+const TVrmlFormat kVrml;
 
-constexpr std::array<const TFormatDriver*, 7> kDrivers{&kAscii, &kBmp, &kNtf, &kUsgsDem, &kPgm, &kXyz, &kDxf};
+constexpr std::array<const TFormatDriver*, 10> kDrivers{&kAscii, &kBmp, &kNtf,      &kUsgsDem, &kPgm,
+                                                        &kXyz,   &kDxf, &kVistapro, &kTin,     &kVrml};
 
-// The Vistapro, TIN and VRML entries name drivers of their own.
 constexpr std::array<TDialogFilter, 7> kImportFilters{{
     {"Ascii text (*.txt)", "*.txt", "ascii"},
     {"Graphics file (bmp)", "*.bmp", "bmp"},

@@ -27,6 +27,7 @@ constexpr TFormatDescription kDescription{
     .canWrite = true,
     .target = ImportTarget::Either,
     .defaultSample = 4,
+    .readOptions = TOptionSet::Digital,
 };
 
 // The size of a Panorama tile, and its spacing in metres.

@@ -27,6 +27,7 @@ constexpr TFormatDescription kDescription{
     .canWrite = true,
     .target = ImportTarget::NewMap,
     .quietFailures = true,
+    .readOptions = TOptionSet::Greymap,
 };
 
 constexpr std::size_t kMaxHeaderLine = 4096;

@@ -26,6 +26,7 @@ constexpr TFormatDescription kDescription{
     .canWrite = false,
     .target = ImportTarget::OpenMap,
     .quietFailures = true,
+    .readOptions = TOptionSet::Digital,
 };
 
 constexpr std::size_t kBlock = 1024;

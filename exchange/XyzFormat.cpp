@@ -28,6 +28,7 @@ constexpr TFormatDescription kDescription{
     .canWrite = true,
     .target = ImportTarget::Either,
     .quietFailures = true,
+    .readOptions = TOptionSet::Digital,
 };
 
 constexpr std::size_t kMaxLine = 4096;

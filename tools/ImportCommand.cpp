@@ -94,7 +94,8 @@ TCommand AddImportCommand(CLI::App& tool)
     auto* command = tool.add_subcommand("import", "read heights from a foreign format into a map");
     command->footer(
         "Reads IN as the editor's Import does and saves the map as OUT.lem.\n"
-        "Pictures (bmp) and greymaps (pgm) make a new map of their size. NTF tiles and\n"
+        "Pictures (bmp) and greymaps (pgm) make a new map of their size, Vistapro files a\n"
+        "Metric 258 x 258 map of spacing 30. NTF tiles and\n"
         "x,y,z lists make a new map sized to the data, or with --load or --into load into\n"
         "a map; ascii and usgs-dem always load into one. That map is MAP.lem with --into,\n"
         "else the Metric 51 x 51 map of spacing 10 the editor starts with. Loading clears\n"

@@ -60,7 +60,8 @@ TEST_F(AccessibleNamesTest, EveryFocusableWidgetOfTheDialogsHasAName)
     EXPECT_EQ(UnnamedFocusableWidgets(newMap), QStringList{});
     for (const char* name : {"ColourSettingsDlg", "HelpWindow", "OpenMapDialog", "SaveMapDialog", "OpenBackDialog",
                              "OpenConfigDialog", "WriteConfigDialog", "TerrainColorDialog", "FractalParametersForm",
-                             "SaveInternalDialog", "SetHeightDlg"}) {
+                             "SaveInternalDialog", "SetHeightDlg", "ImportDialog", "ExportDialog", "ImportForm",
+                             "BMPImportForm", "PGMImportForm", "VRMLForm", "BackgroundColorDialog"}) {
         auto& dialog = Find<QWidget>(name);
         dialog.show();
         EXPECT_GT(dialog.findChildren<QWidget*>().size(), 3) << name;

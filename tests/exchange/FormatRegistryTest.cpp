@@ -22,13 +22,13 @@ TEST(FormatRegistry, ListsEveryDriverOnceUnderItsShortName)
     std::vector<std::string> names;
     for (const auto* format : AllFormats())
         names.emplace_back(format->Description().name);
-    EXPECT_EQ(names, (std::vector<std::string>{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "xyz", "dxf"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "xyz", "dxf", "vistapro",
+                                               "tin", "vrml"}));
     for (const auto* format : AllFormats()) {
         EXPECT_EQ(FindFormat(format->Description().name), format);
         EXPECT_FALSE(format->Description().extensions.empty());
         EXPECT_TRUE(format->Description().canRead || format->Description().canWrite);
     }
-    EXPECT_EQ(FindFormat("vistapro"), nullptr);
     EXPECT_EQ(FindFormat(""), nullptr);
 }
 
@@ -38,7 +38,7 @@ TEST(FormatRegistry, TheImportDialogsFilterSelectsReadersByIndex)
               "Ascii text (*.txt)|*.txt|Graphics file (bmp)|*.bmp|UK OS NTF Panorama (*.ntf)|*.ntf|USGS DEM "
               "(*.dem)|*.dem|Pixel Greymap (*.pgm)|*.pgm|Vistapro DEM (*.dem)|*.dem|Glenmarrowscape x,y,z,attr "
               "(*.xyz)|*.xyz");
-    const std::vector<std::string> expected{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "", "xyz"};
+    const std::vector<std::string> expected{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "vistapro", "xyz"};
     for (int index = 1; index <= 7; ++index) {
         const auto* format = ImportFormatAt(index);
         EXPECT_EQ(format ? std::string(format->Description().name) : "", expected[index - 1]) << index;
@@ -54,7 +54,7 @@ TEST(FormatRegistry, TheExportDialogsFilterSelectsWritersByIndex)
               "OS NTF (Panorama) (*.ntf)|*.dem|Triangle Mesh Surface (*.tin)|*.tin|Vistapro 3  DEM (*.dem)|*.dem|"
               "Glenmarrowscape X,Y,Z,Attr (*.xyz)|*.xyz|Virtual Reality VRML (*.wrl)|*.wrl");
     EXPECT_EQ(kExportDialogTitle, "Export Digital Terrain Data");
-    const std::vector<std::string> expected{"ascii", "dxf", "bmp", "pgm", "ntf", "", "", "xyz", ""};
+    const std::vector<std::string> expected{"ascii", "dxf", "bmp", "pgm", "ntf", "tin", "vistapro", "xyz", "vrml"};
     for (int index = 1; index <= 9; ++index) {
         const auto* format = ExportFormatAt(index);
         EXPECT_EQ(format ? std::string(format->Description().name) : "", expected[index - 1]) << index;
@@ -75,7 +75,8 @@ std::vector<std::pair<std::string, std::string>> SampleFiles()
             {"ntf", fixtures::BuildNtfTile({})},
             {"usgs-dem", fixtures::BuildUsgsDem({})},
             {"pgm", WriteText(*FindFormat("pgm"), net)},
-            {"xyz", WriteText(*FindFormat("xyz"), net)}};
+            {"xyz", WriteText(*FindFormat("xyz"), net)},
+            {"vistapro", WriteText(*FindFormat("vistapro"), net)}};
 }
 
 TEST(FormatRegistry, EachReaderClaimsItsOwnFilesAndNoOtherReadersFiles)
@@ -108,7 +109,7 @@ TEST(FormatRegistry, TheFixtureFilesOfEachFormatAreReadWhole)
             ++files;
         }
     }
-    EXPECT_EQ(files, 7);
+    EXPECT_EQ(files, 8);
 }
 
 class FormatFiles : public ::testing::Test {

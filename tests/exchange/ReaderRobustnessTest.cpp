@@ -101,7 +101,7 @@ TEST_P(ReaderRobustness, RandomBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryReader, ReaderRobustness,
-                         ::testing::Values("ascii", "bmp", "ntf", "usgs-dem", "pgm", "xyz"),
+                         ::testing::Values("ascii", "bmp", "ntf", "usgs-dem", "pgm", "xyz", "vistapro"),
                          [](const auto& parameter) {
                              std::string name = parameter.param;
                              std::erase(name, '-');
@@ -113,7 +113,7 @@ TEST(ReaderRobustnessCoverage, EveryReaderIsTried)
     int readers = 0;
     for (const auto* format : AllFormats())
         readers += format->Description().canRead ? 1 : 0;
-    EXPECT_EQ(readers, 6);
+    EXPECT_EQ(readers, 7);
 }
 
 }  // namespace

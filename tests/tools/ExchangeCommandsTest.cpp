@@ -103,7 +103,7 @@ TEST_F(Tarntool, ImportRefusalsAndUsageErrors)
     EXPECT_NE(into.output.find("bmp makes a new map; --into does not apply"), std::string::npos);
     EXPECT_EQ(RunTool("import ntf " + Fixture("ntf/tile-21x20.ntf") + " --auto-size --load -o " + In("n.lem")).exitCode,
               2);
-    EXPECT_EQ(RunTool("import vistapro x.dem -o " + In("v.lem")).exitCode, 2);
+    EXPECT_EQ(RunTool("import vistapro " + In("missing.dem") + " -o " + In("v.lem")).exitCode, 2);
     EXPECT_EQ(RunTool("import ntf " + Fixture("ntf/tile-21x20.ntf") + " --sample 11 -o " + In("n.lem")).exitCode, 2);
     EXPECT_EQ(RunTool("import ascii " + In("missing.txt") + " -o " + In("a.lem")).exitCode, 2);
     EXPECT_EQ(RunTool("import ascii " + Fixture("ascii/heights-21x20.txt")).exitCode, 2) << "no output named";
@@ -122,4 +122,42 @@ TEST_F(Tarntool, ExportWritesEveryWritableFormatAndReadsBackWhatItWrote)
     const auto missing = RunTool("export ascii " + In("missing.lem") + " " + In("out.txt"));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.output.substr(0, 5), "E0060");
+}
+
+TEST_F(Tarntool, VistaproExportWarnsOfOtherSpacingsAndImportsBackAs258By258)
+{
+    ASSERT_EQ(RunTool("import xyz " + Fixture("xyz/heights-21x20.xyz") + " -o " + In("x.lem")).exitCode, 0);
+    const auto exported = RunTool("export vistapro " + In("x.lem") + " " + In("out.dem"));
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_EQ(exported.output, "E0014 Map parameters are not Vistapro compatible\n");
+    ASSERT_EQ(RunTool("import vistapro " + In("out.dem") + " -o " + In("v.lem")).output, "");
+    const TNet vistapro = Load(folder / "v.lem");
+    const TNet xyz = Load(folder / "x.lem");
+    EXPECT_EQ(vistapro.MapHeader.Columns, 258);
+    EXPECT_EQ(vistapro.MapHeader.Spacing, 30);
+    EXPECT_EQ(HeightAt(vistapro, 1, 1), HeightAt(xyz, 1, 1));
+    EXPECT_EQ(HeightAt(vistapro, 21, 20), HeightAt(xyz, 21, 20));
+    // Metric with spacing 30: no warning.
+    EXPECT_EQ(RunTool("export vistapro " + In("v.lem") + " " + In("again.dem")).output, "");
+    EXPECT_EQ(ReadAll(folder / "again.dem"), ReadAll(folder / "out.dem"));
+}
+
+TEST_F(Tarntool, PolygonExportsTakeTheDialogsOptions)
+{
+    ASSERT_EQ(RunTool("import bmp " + Fixture("bmp/heights-21x20.bmp") + " -o " + In("b.lem")).exitCode, 0);
+    ASSERT_EQ(RunTool("export tin " + In("b.lem") + " " + In("out.tin") + " --polygons 100 --tolerance 0 "
+                      "--horizontal 10 --vertical 2").output, "");
+    const std::string tin = ReadAll(folder / "out.tin");
+    EXPECT_NE(tin.find("\n200 190 "), std::string::npos) << "the north-east corner, 20 and 19 steps of 10 away";
+    EXPECT_LE(std::stoi(tin.substr(tin.find("TRIANGLES ") + 10)), 100);
+
+    ASSERT_EQ(RunTool("export vrml " + In("b.lem") + " " + In("out.wrl") + " --texture hills.jpg --background 255")
+                  .exitCode, 0);
+    const std::string world = ReadAll(folder / "out.wrl");
+    EXPECT_NE(world.find("skyColor [ 1 0 0 ]"), std::string::npos);
+    EXPECT_NE(world.find("url \"hills.jpg\""), std::string::npos);
+
+    EXPECT_EQ(RunTool("export tin " + In("b.lem") + " " + In("x.tin") + " --polygons 99").exitCode, 2);
+    EXPECT_EQ(RunTool("export vrml " + In("b.lem") + " " + In("x.wrl") + " --vertical 0").exitCode, 2);
+    EXPECT_FALSE(fs::exists(folder / "x.tin"));
 }

@@ -1,5 +1,11 @@
 #include "exchange/FormatDriver.h"
 
+#include "exchange/ExchangeMessages.h"
+#include "model/AtomicFile.h"
+#include "model/Errors.h"
+
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -15,6 +21,25 @@ ImportOutcome TFormatDriver::Read(std::istream&, TNet&, const TImportParameters&
 void TFormatDriver::Write(const TNet&, std::ostream&, const TExportParameters&, IProgress&) const
 {
     throw std::logic_error(std::string(Description().name) + " files cannot be written");
+}
+
+ImportOutcome TFormatDriver::ReadFile(const std::filesystem::path& file, TNet& net, const TImportParameters& parameters,
+                                      IProgress& progress, std::vector<std::string>&) const
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw ETarnError(msg::ErrorOpeningImport);
+    return Read(in, net, parameters, progress);
+}
+
+void TFormatDriver::WriteFile(const TNet& net, const std::filesystem::path& file, const TExportParameters& parameters,
+                              IProgress& progress) const
+{
+    std::ostringstream out(std::ios::binary);
+    Write(net, out, parameters, progress);
+    const std::string text = std::move(out).str();
+    WriteFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                        msg::ErrorWritingExport);
 }
 
 }  // namespace tarn

@@ -3,8 +3,14 @@
 #include "exchange/AsciiGridFormat.h"
 #include "exchange/BmpFormat.h"
 #include "exchange/DxfFormat.h"
+#include "exchange/GdalRasterFormat.h"
+#include "exchange/GeoTiffFormat.h"
+#include "exchange/GltfFormat.h"
+#include "exchange/Heightmap16.h"
 #include "exchange/NtfFormat.h"
+#include "exchange/ObjFormat.h"
 #include "exchange/PgmFormat.h"
+#include "exchange/Png16Format.h"
 #include "exchange/UsgsDemFormat.h"
 #include "exchange/XyzFormat.h"
 
@@ -21,8 +27,15 @@ const TUsgsDemFormat kUsgsDem;
 const TPgmFormat kPgm;
 const TXyzFormat kXyz;
 const TDxfFormat kDxf;
+const TGdalRasterFormat kGdalRaster;
+const TGeoTiffFormat kGeoTiff;
+const TPng16Format kPng16;
+const TRaw16Format kRaw16;
+const TObjFormat kObj;
+const TGltfFormat kGltf;
 
-constexpr std::array<const TFormatDriver*, 7> kDrivers{&kAscii, &kBmp, &kNtf, &kUsgsDem, &kPgm, &kXyz, &kDxf};
+constexpr std::array<const TFormatDriver*, 13> kDrivers{
+    &kAscii, &kBmp, &kNtf, &kUsgsDem, &kPgm, &kXyz, &kDxf, &kGdalRaster, &kGeoTiff, &kPng16, &kRaw16, &kObj, &kGltf};
 
 // The Vistapro, TIN and VRML entries name drivers of their own.
 constexpr std::array<TDialogFilter, 7> kImportFilters{{

@@ -4,11 +4,18 @@
 #include "tools/Command.h"
 #include "tools/FormatNames.h"
 #include "tools/LoadMap.h"
+#include "tools/NumberPair.h"
 #include "tools/TerminalProgress.h"
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace tarn::tool {
 
@@ -18,16 +25,46 @@ struct TExportOptions {
     std::string format;
     std::string input;
     std::string output;
+    std::string origin;
+    std::string srs;
+    TExportParameters parameters;
 };
 
-int RunExport(const TExportOptions& options)
+// "X,Y" as two numbers; nothing for any other text.
+std::optional<std::pair<double, double>> ParseOrigin(const std::string& text)
 {
+    return ParseNumberPair<double>(text, ",");
+}
+
+// "EPSG:N" as its code; nothing for any other text.
+std::optional<int> ParseEpsg(const std::string& text)
+{
+    constexpr std::string_view kPrefix = "EPSG:";
+    if (text.size() <= kPrefix.size() || text.compare(0, kPrefix.size(), kPrefix) != 0)
+        return std::nullopt;
+    int code = 0;
+    const char* end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data() + kPrefix.size(), end, code);
+    if (parsed.ec != std::errc() || parsed.ptr != end || code <= 0)
+        return std::nullopt;
+    return code;
+}
+
+int RunExport(TExportOptions options)
+{
+    auto& raster = options.parameters.raster;
+    if (!options.origin.empty())
+        std::tie(raster.originX, raster.originY) = *ParseOrigin(options.origin);
+    if (!options.srs.empty())
+        raster.epsg = *ParseEpsg(options.srs);
     TNet net;
     LoadMapOrRefuse(options.input, net);
     TerminalProgress progress;
-    ExportFile(*FindFormat(options.format), net, options.output, {}, progress);
+    ExportFile(*FindFormat(options.format), net, options.output, options.parameters, progress);
     return kExitSuccess;
 }
+
+std::string Refusal(bool accepted, const char* expected) { return accepted ? std::string() : std::string(expected); }
 
 }  // namespace
 
@@ -37,12 +74,33 @@ TCommand AddExportCommand(CLI::App& tool)
     auto* command = tool.add_subcommand("export", "write a map in a foreign format");
     command->footer("Loads IN.lem and writes it as the editor's Export does. The NTF tile is always\n"
                     "401 x 401 heights, the map cut or padded with zeros. OUT is replaced only once\n"
-                    "the whole file is written. 'tarntool formats' lists the formats.");
+                    "the whole file is written. 'tarntool formats' lists the formats.\n"
+                    "geotiff: Int16 heights, nodata -1001, the map's spacing from --origin (in metres,\n"
+                    "or in the units of --srs). png16, raw16: heights scaled from MinHeight..MaxHeight\n"
+                    "to 0..65535, with NAME.json giving the range, spacing and size. obj (with\n"
+                    "NAME.mtl), gltf (binary unless OUT ends in .gltf): the terrain in metres,\n"
+                    "coloured by the map's colour scheme or draped with --texture.");
     command->add_option("FORMAT", options->format, "the format to write")
         ->required()
         ->check(CLI::IsMember(WritableFormatNames()));
     command->add_option("IN.lem", options->input, "the map to read")->required();
     command->add_option("OUT", options->output, "the file to write")->required();
+    command->add_option("--origin", options->origin, "geotiff: the north-west corner's position (0,0)")
+        ->option_text("X,Y")
+        ->check([](const std::string& text) { return Refusal(ParseOrigin(text).has_value(), "expected X,Y"); });
+    command->add_option("--srs", options->srs, "geotiff: the projected coordinate system of the position")
+        ->option_text("EPSG:N")
+        ->check([](const std::string& text) { return Refusal(ParseEpsg(text).has_value(), "expected EPSG:N"); });
+    auto& raster = options->parameters.raster;
+    auto& mesh = options->parameters.mesh;
+    command->add_flag("--square", raster.square, "png16, raw16: pad or crop to the nearest 2^n + 1 square");
+    command->add_option("--polygons", mesh.polygons, "obj, gltf: reduce to at most N triangles")
+        ->check(CLI::Range(2, 10'000'000))
+        ->option_text("N");
+    command->add_option("--tolerance", mesh.tolerance, "obj, gltf: the reduction's height tolerance (0)")
+        ->check(CLI::NonNegativeNumber);
+    command->add_option("--texture", mesh.texture, "obj, gltf: a BMP picture to drape over the mesh")
+        ->option_text("PIC.bmp");
     return {command, [options] { return RunExport(*options); }};
 }
 

@@ -13,7 +13,8 @@ namespace tarn {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kExtensions{"tif", "tiff", "hgt", "asc", "img", "bil", "flt", "dt1", "dt2"};
+// The commonest; GdalRasterReaders() lists all the library knows.
+constexpr std::array<std::string_view, 4> kExtensions{"tif", "tiff", "hgt", "asc"};
 constexpr TFormatDescription kDescription{
     .name = "gdal",
     .title = "Any raster GDAL reads",

@@ -41,7 +41,7 @@ GDALRasterBand& ChosenBand(GDALDataset& dataset, int chosen)
     if (chosen == 0 && bands > 1)
         Refuse(WithReason(msg::RasterNeedsBand, "it has " + std::to_string(bands)));
     if (chosen > bands)
-        Refuse(WithReason(msg::RasterNoSuchBand, "it has " + std::to_string(bands) + " bands"));
+        Refuse(WithReason(msg::RasterNoSuchBand, "it has " + std::to_string(bands) + (bands == 1 ? " band" : " bands")));
     return *dataset.GetRasterBand(std::max(chosen, 1));
 }
 

@@ -39,7 +39,8 @@ TEST_F(Tarntool, FormatsListsTheRasterFormatsOfTheInstalledGdal)
 {
     const auto run = RunTool("formats");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.output.find("gdal       yes   -"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("gdal       yes   -     .tif .tiff .hgt .asc Any raster GDAL reads"), std::string::npos)
+        << run.output;
     EXPECT_NE(run.output.find("geotiff    -     yes   .tif .tiff"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("  GTiff: GeoTIFF (tif tiff)"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("  SRTMHGT: SRTMHGT File Format (hgt)"), std::string::npos) << run.output;
@@ -83,6 +84,11 @@ TEST_F(Tarntool, ImportGdalRefusalsAndWarningsAreShown)
               std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(folder / "m.lem"));
     EXPECT_EQ(RunTool("import gdal " + In("rgb.tif") + " --band 3 -o " + In("m.lem")).exitCode, 0);
+    fixtures::WriteRaster(folder / "one.tif", {});
+    run = RunTool("import gdal " + In("one.tif") + " --band 2 -o " + In("m.lem"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("E0152 Raster has no band of that number: it has 1 band\n"), std::string::npos)
+        << run.output;
 
     fixtures::TRasterLayout degrees;
     degrees.epsg = 4326;

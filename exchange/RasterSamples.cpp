@@ -81,6 +81,10 @@ TRasterStoreReport StoreRasterSamples(const TRasterSamples& samples, TNet& net, 
             continue;
         }
         const double height = std::nearbyint(value * scale);
+        if (std::isnan(height)) {  // an infinite value with a scale of 0
+            points[i].Height = kNullHeight;
+            continue;
+        }
         const double stored = std::clamp(height, kLowestHeight, kHighestHeight);
         if (stored != height)
             ++report.clamped;

@@ -32,8 +32,9 @@ struct TRasterStoreReport {
 // Makes a new map of the samples' grid in the given units: spacing from the
 // mean of the two spacings, heights rounded to whole feet or metres (tenths
 // of a metre for MicroMetric), clamped into -1000..32767, and the null
-// height for nodata and for values that are not numbers. Warns when the two
-// spacings differ by more than a hundredth, and counts the clamped heights.
+// height for nodata and for values that are not numbers or scale to none.
+// Warns when the two spacings differ by more than a hundredth, and counts
+// the clamped heights.
 // Throws the map's own refusal (E0004 with the reason) for a spacing the
 // map cannot have, and std::invalid_argument when the values do not fill
 // the grid.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace tarn {
@@ -88,6 +89,19 @@ TEST(RasterSamples, NodataAndNotANumberBecomeNull)
     TNet empty;
     samples.values.assign(400, -32768);
     EXPECT_FALSE(Store(samples, empty).anyHeight);
+}
+
+TEST(RasterSamples, AValueThatScalesToNoNumberIsNull)
+{
+    // An infinite value with a scale of 0, as a band with a broken scale
+    // gives: no height can be formed.
+    auto samples = Samples();
+    samples.values[5] = std::numeric_limits<double>::infinity();
+    samples.metresPerUnit = 0;
+    TNet net;
+    Store(samples, net);
+    EXPECT_EQ(net.GetPoint(6)->Height, kNullHeight);
+    EXPECT_EQ(net.GetPoint(7)->Height, 0);
 }
 
 TEST(RasterSamples, HeightsBeyondANodesRangeAreClampedAndCounted)

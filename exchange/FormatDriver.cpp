@@ -1,5 +1,11 @@
 #include "exchange/FormatDriver.h"
 
+#include "exchange/ExchangeMessages.h"
+#include "model/AtomicFile.h"
+#include "model/Errors.h"
+
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -18,5 +24,24 @@ void TFormatDriver::Write(const TNet&, std::ostream&, const TExportParameters&, 
 }
 
 std::string_view TFormatDriver::ExportWarning(const TNet&) const { return {}; }
+
+ImportOutcome TFormatDriver::ReadFile(const std::filesystem::path& file, TNet& net, const TImportParameters& parameters,
+                                      IProgress& progress, std::vector<std::string>&) const
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw ETarnError(msg::ErrorOpeningImport);
+    return Read(in, net, parameters, progress);
+}
+
+void TFormatDriver::WriteFile(const TNet& net, const std::filesystem::path& file, const TExportParameters& parameters,
+                              IProgress& progress) const
+{
+    std::ostringstream out(std::ios::binary);
+    Write(net, out, parameters, progress);
+    const std::string text = std::move(out).str();
+    WriteFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                        msg::ErrorWritingExport);
+}
 
 }  // namespace tarn

@@ -3,9 +3,12 @@
 #include "exchange/FormatParameters.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarn {
 
@@ -82,6 +85,17 @@ public:
     // A coded warning the user sees before this format writes the map (the
     // file is written all the same); empty when there is nothing to say.
     virtual std::string_view ExportWarning(const TNet& net) const;
+    // Reads the named file. Notes on what the reader changed to make the
+    // data fit the map go to `warnings`. The default opens the file and
+    // reads it with Read; drivers whose formats spread over several files,
+    // or whose library opens files by name, read it themselves.
+    virtual ImportOutcome ReadFile(const std::filesystem::path& file, TNet& net, const TImportParameters& parameters,
+                                   IProgress& progress, std::vector<std::string>& warnings) const;
+    // Writes the named file, replacing it only once the whole export
+    // succeeded. The default writes with Write; drivers that add side files
+    // write them here too.
+    virtual void WriteFile(const TNet& net, const std::filesystem::path& file, const TExportParameters& parameters,
+                           IProgress& progress) const;
 };
 
 inline constexpr std::size_t kIdentifyBytes = 4096;

@@ -1,33 +1,29 @@
 #include "exchange/FormatFiles.h"
 
-#include "exchange/ExchangeMessages.h"
-#include "model/AtomicFile.h"
-#include "model/Errors.h"
 
 #include <fstream>
-#include <sstream>
-#include <system_error>
 #include <vector>
 
 namespace tarn {
 
 ImportOutcome ImportFile(const TFormatDriver& format, const std::filesystem::path& file, TNet& net,
+                         const TImportParameters& parameters, IProgress& progress,
+                         std::vector<std::string>& warnings)
+{
+    return format.ReadFile(file, net, parameters, progress, warnings);
+}
+
+ImportOutcome ImportFile(const TFormatDriver& format, const std::filesystem::path& file, TNet& net,
                          const TImportParameters& parameters, IProgress& progress)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw ETarnError(msg::ErrorOpeningImport);
-    return format.Read(in, net, parameters, progress);
+    std::vector<std::string> dropped;
+    return format.ReadFile(file, net, parameters, progress, dropped);
 }
 
 void ExportFile(const TFormatDriver& format, const TNet& net, const std::filesystem::path& file,
                 const TExportParameters& parameters, IProgress& progress)
 {
-    std::ostringstream out(std::ios::binary);
-    format.Write(net, out, parameters, progress);
-    const std::string text = std::move(out).str();
-    WriteFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
-                        msg::ErrorWritingExport);
+    format.WriteFile(net, file, parameters, progress);
 }
 
 FileVerdict IdentifyFile(const TFormatDriver& format, const std::filesystem::path& file)

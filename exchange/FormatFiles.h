@@ -9,6 +9,11 @@ namespace tarn {
 // The drivers' reading and writing applied to files on disk.
 
 // Throws ETarnError msg::ErrorOpeningImport when the file cannot be opened.
+// The reader's warnings go to `warnings`, or are dropped by the overload
+// without them.
+ImportOutcome ImportFile(const TFormatDriver& format, const std::filesystem::path& file, TNet& net,
+                         const TImportParameters& parameters, IProgress& progress,
+                         std::vector<std::string>& warnings);
 ImportOutcome ImportFile(const TFormatDriver& format, const std::filesystem::path& file, TNet& net,
                          const TImportParameters& parameters, IProgress& progress);
 

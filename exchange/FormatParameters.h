@@ -49,6 +49,23 @@ struct TGreymapImportOptions {
     double spacing = 30;
 };
 
+// How a raster's pixels are combined when the map's grid is coarser or
+// finer than the raster.
+enum class RasterResampling { Average, Bilinear, Nearest };
+
+// How a raster read through the geospatial library becomes a map. Without a
+// grid size or a step the map is the raster node for node when it fits, and
+// otherwise the largest grid within the map's limit that keeps the shape of
+// the ground the raster covers.
+struct TRasterImportOptions {
+    int band = 0;     // 1-based; 0 when none was chosen, for a raster of one band
+    int columns = 0;  // the map's grid, or 0 and 0
+    int rows = 0;
+    int step = 0;     // or one node for every step by step pixels; 0 when not given
+    RasterResampling resampling = RasterResampling::Average;
+    MapUnits units = MapUnits::Metric;  // of the new map
+};
+
 // Everything a reader may need besides the file. Readers that make a new
 // map give it the terrain palette (the names and colours the settings store
 // holds for new maps).
@@ -56,6 +73,7 @@ struct TImportParameters {
     TDigitalImportOptions digital;
     TPictureImportOptions picture;
     TGreymapImportOptions greymap;
+    TRasterImportOptions raster;
     TTerrainPalette palette = DefaultTerrainPalette();
 };
 
@@ -81,9 +99,31 @@ struct TPolygonExportOptions {
     TColorRef backgroundColour = 13678735;
 };
 
+// Where a georeferenced raster export puts the map: the north-west corner
+// of its north-west pixel and, when epsg is not 0, the projected coordinate
+// system of that EPSG code. Without one, positions are in metres.
+struct TRasterExportOptions {
+    double originX = 0;
+    double originY = 0;
+    int epsg = 0;
+    // Heightmaps for game engines: pad or crop to the nearest 2^n + 1 square.
+    bool square = false;
+};
+
+// The triangle meshes: every square as two triangles, or a network of at
+// most `polygons` triangles within `tolerance` of the heights; coloured by
+// the map's colour scheme, or with the picture `texture` draped over it.
+struct TMeshExportOptions {
+    int polygons = 0;  // 0 for every square
+    double tolerance = 0;
+    std::string texture;
+};
+
 // The options of the writers that have any.
 struct TExportParameters {
     TPolygonExportOptions polygon;
+    TRasterExportOptions raster;
+    TMeshExportOptions mesh;
 };
 
 // Throws ETarnError msg::ExportParametersOutOfRange for values outside the

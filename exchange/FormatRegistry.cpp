@@ -3,8 +3,14 @@
 #include "exchange/AsciiGridFormat.h"
 #include "exchange/BmpFormat.h"
 #include "exchange/DxfFormat.h"
+#include "exchange/GdalRasterFormat.h"
+#include "exchange/GeoTiffFormat.h"
+#include "exchange/GltfFormat.h"
+#include "exchange/Heightmap16.h"
 #include "exchange/NtfFormat.h"
+#include "exchange/ObjFormat.h"
 #include "exchange/PgmFormat.h"
+#include "exchange/Png16Format.h"
 #include "exchange/TinFormat.h"
 #include "exchange/UsgsDemFormat.h"
 #include "exchange/VistaproFormat.h"
@@ -28,8 +34,16 @@ const TVistaproFormat kVistapro;
 const TTinFormat kTin;
 const TVrmlFormat kVrml;
 
-constexpr std::array<const TFormatDriver*, 10> kDrivers{&kAscii, &kBmp, &kNtf,      &kUsgsDem, &kPgm,
-                                                        &kXyz,   &kDxf, &kVistapro, &kTin,     &kVrml};
+const TGdalRasterFormat kGdalRaster;
+const TGeoTiffFormat kGeoTiff;
+const TPng16Format kPng16;
+const TRaw16Format kRaw16;
+const TObjFormat kObj;
+const TGltfFormat kGltf;
+
+constexpr std::array<const TFormatDriver*, 16> kDrivers{
+    &kAscii, &kBmp,        &kNtf,     &kUsgsDem, &kPgm,   &kXyz, &kDxf, &kVistapro,
+    &kTin,   &kVrml,       &kGdalRaster, &kGeoTiff, &kPng16, &kRaw16, &kObj, &kGltf};
 
 constexpr std::array<TDialogFilter, 7> kImportFilters{{
     {"Ascii text (*.txt)", "*.txt", "ascii"},

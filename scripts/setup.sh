@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  libgdal-dev libtinygltf-dev
   clang libclang-rt-14-dev
 )
 

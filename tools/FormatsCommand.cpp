@@ -1,4 +1,5 @@
 #include "exchange/FormatRegistry.h"
+#include "exchange/GdalRasterFormat.h"
 #include "tools/Command.h"
 #include "tools/FormatNames.h"
 
@@ -31,6 +32,9 @@ int RunFormats()
                     d.canRead ? "yes" : "-", d.canWrite ? "yes" : "-", extensions.c_str(),
                     static_cast<int>(d.title.size()), d.title.data());
     }
+    std::printf("\nThe installed GDAL reads these raster formats (import gdal):\n");
+    for (const auto& reader : GdalRasterReaders())
+        std::printf("  %s\n", reader.c_str());
     return kExitSuccess;
 }
 
@@ -50,7 +54,8 @@ TCommand AddFormatsCommand(CLI::App& tool)
 {
     auto* command = tool.add_subcommand("formats", "list the foreign formats import and export know");
     command->footer("One line per format: the name import and export take, whether it can be read\n"
-                    "and written, its file extensions and its title.");
+                    "and written, its file extensions and its title; then the raster formats the\n"
+                    "installed GDAL reads, which import gdal takes.");
     return {command, [] { return RunFormats(); }};
 }
 

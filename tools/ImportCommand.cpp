@@ -8,6 +8,7 @@
 #include "tools/Command.h"
 #include "tools/FormatNames.h"
 #include "tools/LoadMap.h"
+#include "tools/NumberPair.h"
 #include "tools/TerminalProgress.h"
 #include "tools/UnitNames.h"
 
@@ -16,10 +17,17 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tarn::tool {
 
 namespace {
+
+const std::map<std::string, RasterResampling> kResamplings{
+    {"average", RasterResampling::Average}, {"bilinear", RasterResampling::Bilinear}, {"nearest", RasterResampling::Nearest}};
 
 const std::map<std::string, ChannelOrder> kOrders{{"rgb", ChannelOrder::RGB}, {"rbg", ChannelOrder::RBG},
                                                   {"gbr", ChannelOrder::GBR}, {"grb", ChannelOrder::GRB},
@@ -39,7 +47,15 @@ struct TImportOptions {
     std::string order = "rgb";
     std::string units = "metric";
     double spacing = 30;
+    std::string gridSize;
+    std::string resampling = "average";
 };
+
+// "COLSxROWS" as two numbers; nothing for any other text.
+std::optional<std::pair<int, int>> ParseGridSize(const std::string& text)
+{
+    return ParseNumberPair<int>(text, "xX");
+}
 
 // The map the editor starts with.
 void StartUpMap(TNet& net, const TTerrainPalette& palette)
@@ -66,6 +82,13 @@ int RunImport(TImportOptions options)
     parameters.picture.spacing = options.spacing;
     parameters.greymap.units = UnitNames().at(options.units);
     parameters.greymap.spacing = options.spacing;
+    parameters.raster.units = parameters.greymap.units;
+    parameters.raster.resampling = kResamplings.at(options.resampling);
+    if (!options.gridSize.empty()) {
+        const auto size = ParseGridSize(options.gridSize);
+        parameters.raster.columns = size->first;
+        parameters.raster.rows = size->second;
+    }
     const QtSettingsStore settings;
     parameters.palette = ReadTerrainDefaults(settings);
     CheckImportParameters(parameters);
@@ -76,7 +99,11 @@ int RunImport(TImportOptions options)
     else
         StartUpMap(net, parameters.palette);
     TerminalProgress progress;
-    if (ImportFile(format, options.input, net, parameters, progress) == ImportOutcome::NothingStored) {
+    std::vector<std::string> warnings;
+    const ImportOutcome outcome = ImportFile(format, options.input, net, parameters, progress, warnings);
+    for (const auto& warning : warnings)
+        std::fprintf(stderr, "tarntool import: warning: %s\n", warning.c_str());
+    if (outcome == ImportOutcome::NothingStored) {
         std::fprintf(stderr, "tarntool import: no height of %s landed in the map; nothing written\n",
                      options.input.c_str());
         return kExitRefused;
@@ -101,7 +128,10 @@ TCommand AddImportCommand(CLI::App& tool)
         "else the Metric 51 x 51 map of spacing 10 the editor starts with. Loading clears\n"
         "the map to null (or --default-height with --no-null-default) unless\n"
         "--no-overwrite; usgs-dem always clears to --default-height. 'tarntool formats'\n"
-        "lists the formats.");
+        "lists the formats.\n"
+        "gdal reads any single-band raster GDAL reads into a new map: node for node when\n"
+        "it fits the 250000 nodes a map holds, else the largest grid that keeps the\n"
+        "ground's shape (or --size, or one node per --step pixels), resampled by GDAL.");
     command->add_option("FORMAT", options->format, "the format to read")
         ->required()
         ->check(CLI::IsMember(ReadableFormatNames()));
@@ -129,9 +159,23 @@ TCommand AddImportCommand(CLI::App& tool)
     command->add_option("--max-height", options->parameters.picture.maxHeight, "bmp: the height of black (1000)")
         ->check(CLI::Range(TPictureImportOptions::kMinMaxHeight, TPictureImportOptions::kMaxMaxHeight));
     command->add_option("--spacing", options->spacing, "bmp, pgm: metres (or feet) between nodes (30)");
-    command->add_option("--units", options->units, "pgm: the new map's unit system (metric)")
+    command->add_option("--units", options->units, "pgm, gdal: the new map's unit system (metric)")
         ->check(CLI::IsMember(UnitNames()))
         ->option_text(kUnitChoices);
+    command->add_option("--band", options->parameters.raster.band, "gdal: the band to read (1 the first)")
+        ->check(CLI::PositiveNumber);
+    auto* size = command->add_option("--size", options->gridSize, "gdal: the map's grid")
+                     ->option_text("COLSxROWS")
+                     ->check([](const std::string& text) {
+                         return ParseGridSize(text) ? std::string() : std::string("expected COLSxROWS, as 500x400");
+                     });
+    command->add_option("--step", options->parameters.raster.step, "gdal: one node for every N by N pixels")
+        ->check(CLI::PositiveNumber)
+        ->option_text("N")
+        ->excludes(size);
+    command->add_option("--resample", options->resampling, "gdal: how pixels become nodes (average)")
+        ->check(CLI::IsMember(kResamplings))
+        ->option_text("average|bilinear|nearest");
     return {command, [options] { return RunImport(*options); }};
 }
 

@@ -1,21 +1,15 @@
 #include "tools/NumberPair.h"
 
-#include "model/ParseNumber.h"
-
 #include <CLI/CLI.hpp>
 
 namespace tarn::tool {
 
 std::optional<TNumberPair> ParseNumberPair(std::string_view text, char separator)
 {
-    const auto at = text.find(separator);
-    if (at == std::string_view::npos)
+    const auto pair = ParseNumberPair<long long>(text, std::string_view(&separator, 1));
+    if (!pair)
         return std::nullopt;
-    const auto first = ParseInteger(text.substr(0, at));
-    const auto second = ParseInteger(text.substr(at + 1));
-    if (!first || !second)
-        return std::nullopt;
-    return TNumberPair{*first, *second};
+    return TNumberPair{pair->first, pair->second};
 }
 
 CLI::Validator NumberPairIn(char separator, const std::string& form, long long lowest, long long highest)

@@ -23,7 +23,7 @@ TEST(FormatRegistry, ListsEveryDriverOnceUnderItsShortName)
     for (const auto* format : AllFormats())
         names.emplace_back(format->Description().name);
     EXPECT_EQ(names, (std::vector<std::string>{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "xyz", "dxf", "vistapro",
-                                               "tin", "vrml"}));
+                                               "tin", "vrml", "gdal", "geotiff", "png16", "raw16", "obj", "gltf"}));
     for (const auto* format : AllFormats()) {
         EXPECT_EQ(FindFormat(format->Description().name), format);
         EXPECT_FALSE(format->Description().extensions.empty());

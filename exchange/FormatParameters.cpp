@@ -27,9 +27,8 @@ void CheckImportParameters(const TImportParameters& p)
         throw ETarnError(msg::ImportParametersOutOfRange);
 }
 
-void CheckExportParameters(const TExportParameters& p)
+void CheckPolygonExportOptions(const TPolygonExportOptions& polygon)
 {
-    const auto& polygon = p.polygon;
     using Limits = TPolygonExportOptions;
     const bool scaleOk = !polygon.scale || (Within(polygon.scale->vertical, Limits::kMinScale, Limits::kMaxScale) &&
                                             Within(polygon.scale->horizontal, Limits::kMinScale, Limits::kMaxScale));

@@ -127,7 +127,7 @@ struct TExportParameters {
 };
 
 // Throws ETarnError msg::ExportParametersOutOfRange for values outside the
-// ranges the export dialogs allow.
-void CheckExportParameters(const TExportParameters& parameters);
+// ranges the "Polygon Optimization Parameters" dialog allows.
+void CheckPolygonExportOptions(const TPolygonExportOptions& options);
 
 }  // namespace tarn

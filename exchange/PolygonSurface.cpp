@@ -8,7 +8,7 @@ namespace tarn {
 
 TTin ReducedSurface(const TNet& net, const TPolygonExportOptions& options, IProgress& progress)
 {
-    CheckExportParameters({options});
+    CheckPolygonExportOptions(options);
     auto tin = ReduceHeightField(HeightFieldOf(net), {options.polygons, options.tolerance}, progress);
     if (!tin)
         throw ETarnError(msg::ExportCancelled);

@@ -34,7 +34,7 @@ std::string Exported(const TNet& net, const TPolygonExportOptions& options)
 {
     std::ostringstream out(std::ios::binary);
     NullProgress quiet;
-    Tin().Write(net, out, {options}, quiet);
+    Tin().Write(net, out, {.polygon = options, .raster = {}, .mesh = {}}, quiet);
     return std::move(out).str();
 }
 
@@ -126,7 +126,7 @@ TEST(TinFormat, AStopAskedForEndsTheExportWithoutAFile)
     std::ostringstream out;
     StoppingProgress stopping;
     try {
-        Tin().Write(net, out, {{.polygons = 5000, .tolerance = 0}}, stopping);
+        Tin().Write(net, out, {.polygon = {.polygons = 5000, .tolerance = 0}, .raster = {}, .mesh = {}}, stopping);
         ADD_FAILURE();
     } catch (const ETarnError& error) {
         EXPECT_STREQ(error.what(), msg::ExportCancelled);

@@ -29,7 +29,7 @@ std::vector<VrmlNode> World(const TPolygonExportOptions& options)
 {
     std::ostringstream out(std::ios::binary);
     NullProgress quiet;
-    FindFormat("vrml")->Write(Valley(), out, {options}, quiet);
+    FindFormat("vrml")->Write(Valley(), out, {.polygon = options, .raster = {}, .mesh = {}}, quiet);
     return VrmlReader(out.str()).Nodes();
 }
 

@@ -10,6 +10,8 @@ namespace {
 
 // Half the side of the square drawn around a control point.
 constexpr int kPointReach = 6;
+// Radius of the dot marking a view point away from its control point.
+constexpr int kViewPointReach = 3;
 
 TBoxPoint BoxPointOf(const QMouseEvent* event)
 {
@@ -38,12 +40,14 @@ void TPathBoxView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(Qt::white, 2));
-    painter.drawPolyline(Track(generated_.cameraTrack));
+    // The camera's track goes over the track it looks at, which it hides
+    // where the view points sit on their control points.
     painter.setPen(QPen(Qt::yellow, 2));
     painter.drawPolyline(Track(generated_.viewTrack));
     if (const auto& [cx, cy, radius] = generated_.circle; radius > 0)
         painter.drawEllipse(QPointF(cx, cy), radius, radius);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawPolyline(Track(generated_.cameraTrack));
 
     const auto& points = path_.ControlPoints();
     const auto& views = path_.ViewPoints();
@@ -54,6 +58,11 @@ void TPathBoxView::paintEvent(QPaintEvent*)
     painter.setPen(QPen(Qt::magenta, 1));
     for (std::size_t i = 0; i < points.size(); ++i)
         painter.drawLine(points[i].x, points[i].y, views[i].x, views[i].y);
+    painter.setBrush(Qt::magenta);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (!path_.ViewPointOnItsPoint(static_cast<int>(i)))
+            painter.drawEllipse(QPoint(views[i].x, views[i].y), kViewPointReach, kViewPointReach);
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, 1));
     for (const auto& point : points)
         painter.drawRect(point.x - kPointReach, point.y - kPointReach, 2 * kPointReach, 2 * kPointReach);

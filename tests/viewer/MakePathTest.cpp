@@ -251,7 +251,13 @@ TEST_F(MakePath, ScriptFaultsAreShownAndTheDialogStaysUsable)
         std::ofstream(folder / name, std::ios::binary) << text;
         return folder / name;
     };
+    ClickRow(4);
+    TypeInto(Find(dialog.get(), "Height"), "77", false);
     LoadScript(write("empty.srp", "PathType=Flight\r\n"));
+    // Nothing was read: the path, its frames and the fields stay as they were.
+    EXPECT_EQ(FrameCount(), 30);
+    EXPECT_TRUE(Button("Save")->isEnabled());
+    EXPECT_EQ(Find<QSpinBox>(dialog.get(), "Height")->value(), 77);
     LoadScript(write("height.srp", "[Path Type]\r\nPathType=Flight\r\n[Path Data]\r\n[Control Points]\r\n"
                                    "1,2,3\r\n4,5,6\r\n7,8,9\r\n10,11,12\r\n[View Points]\r\n1,2\r\n4,5\r\n7,8\r\n"
                                    "10,11\r\n[Path Parameters]\r\nHeight=abc\r\nMinHeight=0\r\nSpeed=Fast\r\n"));
@@ -263,6 +269,7 @@ TEST_F(MakePath, ScriptFaultsAreShownAndTheDialogStaysUsable)
     // What was read before the fault stays: the panorama's point, on the
     // panorama type.
     EXPECT_EQ(dialog->Path().PointCount(), 1);
+    EXPECT_EQ(Find<QSpinBox>(dialog.get(), "Height")->value(), 77);
     EXPECT_TRUE(Find<QRadioButton>(dialog.get(), "PanoramaRadio")->isChecked());
     Click(Button("ResetPath"));
     ClickBox({100, 100});

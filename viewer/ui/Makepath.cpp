@@ -333,13 +333,19 @@ void TCreatePath::LoadClick()
         return;
     }
     std::istringstream text(file.readAll().toStdString());
-    generated_ = {};
+    // Fields typed but not yet used stay as typed when the script's
+    // parameters cannot be read.
+    ReadParameters();
     current_ = -1;
     try {
         ReadPathScript(text, path_);
     } catch (const ETarnError& error) {
         ShowMessage(QString::fromUtf8(error.what()));
     }
+    // A script whose type could be read replaced the path and its frames;
+    // one that failed before that left both as they were.
+    if (path_.Frames.empty())
+        generated_ = {};
     (path_.Type() == TPathType::Flight ? flightRadio_ : panoramaRadio_)->setChecked(true);
     ShowParameters();
     UpdateProfile();

@@ -1,6 +1,5 @@
 #include "viewer/ui/Makepath.h"
 
-#include "controls/Chart.h"
 #include "controls/Flatimge.h"
 #include "controls/HelpWindow.h"
 #include "controls/Messages.h"
@@ -9,6 +8,7 @@
 #include "viewer/anim/FlightProfile.h"
 #include "viewer/anim/PathBox.h"
 #include "viewer/anim/ScriptFile.h"
+#include "viewer/ui/FlightGraph.h"
 #include "viewer/ui/FormKit.h"
 #include "viewer/ui/MapTopView.h"
 #include "viewer/ui/PathBoxView.h"
@@ -26,7 +26,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <sstream>
 
 namespace tarn {
@@ -37,8 +36,6 @@ constexpr int kHelpContext = 52;
 // The longer side of the top view, in pixels.
 constexpr int kTopViewSide = 400;
 constexpr int kGraphHeight = 200;
-constexpr int kGroundSeries = 1;
-constexpr int kMarkerSeries = 2;
 const char* const kSpeeds[] = {"Very Slow", "Slow", "Moderate", "Fast", "Very Fast"};
 
 QFileDialog* MakeScriptDialog(QWidget* parent, const char* name, const QString& caption)
@@ -187,24 +184,14 @@ QWidget* TCreatePath::BuildButtons()
 
 void TCreatePath::BuildGraph()
 {
-    flightGraph_ = new TChart(this);
+    flightGraph_ = new TFlightGraph(map_.MapHeader.MinHeight, map_.MapHeader.MaxHeight, this);
     flightGraph_->setObjectName("FlightGraph");
     flightGraph_->setAccessibleName("Flight height profile");
     flightGraph_->setToolTip("Drag a point's marker to change its flight height");
     flightGraph_->setMinimumHeight(kGraphHeight);
-    flightGraph_->AddSeries(QColor(0x80, 0x60, 0x30), TChart::SeriesStyle::Line, "Ground");
-    flightGraph_->AddSeries(Qt::red, TChart::SeriesStyle::Markers, "Flight height");
-    flightGraph_->SetAxisTitles("Distance along path (pixels)", "Height");
-    const int lowest = map_.MapHeader.MinHeight;
-    const int span = std::max(1, map_.MapHeader.MaxHeight - lowest);
-    flightGraph_->SetYRange(lowest, lowest + 2 * span);
-    flightGraph_->SetXRange(0, 1);
-    connect(flightGraph_, &TChart::MouseDown, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint at) { FlightGraphMouseDown(at); });
-    connect(flightGraph_, &TChart::MouseMove, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) { FlightGraphMouseMove(at); });
-    connect(flightGraph_, &TChart::MouseUp, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { FlightGraphMouseUp(); });
+    connect(flightGraph_, &TFlightGraph::HeightDragged, this,
+            [this](int point, int height) { path_.SetPointHeight(point, height); });
+    connect(flightGraph_, &TFlightGraph::DragEnded, this, &TCreatePath::FlightGraphMouseUp);
 }
 
 int TCreatePath::PointHeight(TBoxPoint at) const
@@ -256,26 +243,8 @@ void TCreatePath::PathBoxMouseUp()
         GenerateClick();
 }
 
-void TCreatePath::FlightGraphMouseDown(QPoint at)
-{
-    draggedMarker_ = flightGraph_->PointNear(kMarkerSeries, at);
-}
-
-void TCreatePath::FlightGraphMouseMove(QPoint at)
-{
-    if (draggedMarker_ < 1 || draggedMarker_ > path_.PointCount())
-        return;
-    const double height = flightGraph_->ValueAt(at).y();
-    const int z = std::max(0, static_cast<int>(std::nearbyint(height)));
-    path_.SetPointHeight(draggedMarker_ - 1, z);
-    flightGraph_->SetPointY(kMarkerSeries, draggedMarker_, z);
-}
-
 void TCreatePath::FlightGraphMouseUp()
 {
-    if (draggedMarker_ < 1)
-        return;
-    draggedMarker_ = -1;
     UpdateProfile();
     if (!path_.Frames.empty())
         GenerateClick();
@@ -370,14 +339,7 @@ void TCreatePath::ShowParameters()
 void TCreatePath::UpdateProfile()
 {
     ReadParameters();
-    const TFlightProfile profile = BuildFlightProfile(path_, *geometry_);
-    flightGraph_->ClearSeries(kGroundSeries);
-    flightGraph_->ClearSeries(kMarkerSeries);
-    for (const auto& [x, y] : profile.ground)
-        flightGraph_->AddPoint(kGroundSeries, x, y);
-    for (const auto& [x, y] : profile.markers)
-        flightGraph_->AddPoint(kMarkerSeries, x, y);
-    flightGraph_->SetXRange(0, std::max(1.0, profile.length));
+    flightGraph_->ShowProfile(BuildFlightProfile(path_, *geometry_));
 }
 
 void TCreatePath::UpdateButtons()

@@ -15,8 +15,8 @@ class QSpinBox;
 
 namespace tarn {
 
-class TChart;
 class TFlatImage;
+class TFlightGraph;
 class THelpWindow;
 class TNet;
 class TPathBoxGeometry;
@@ -47,8 +47,7 @@ private:
     void PathBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TBoxPoint at);
     void PathBoxMouseMove(TBoxPoint to);
     void PathBoxMouseUp();
-    void FlightGraphMouseDown(QPoint at);
-    void FlightGraphMouseMove(QPoint at);
+    // A profile marker was let go: the frames follow its new height.
     void FlightGraphMouseUp();
     void GenerateClick();
     void ResetPathClick();
@@ -71,7 +70,6 @@ private:
     int current_ = -1;
     bool dragActive_ = false;
     bool viewPointMode_ = false;
-    int draggedMarker_ = -1;
 
     TFlatImage* flatImage_;
     TPathBoxView* pathBox_;
@@ -82,7 +80,7 @@ private:
     QComboBox* speed_;
     QPushButton* generate_;
     QPushButton* save_;
-    TChart* flightGraph_;
+    TFlightGraph* flightGraph_;
     QFileDialog* savePath_;
     QFileDialog* openScript_;
 };

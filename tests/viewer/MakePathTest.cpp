@@ -5,6 +5,7 @@
 #include "UserActions.h"
 
 #include "controls/Chart.h"
+#include "controls/HelpWindow.h"
 #include "controls/Messages.h"
 #include "model/MapFactory.h"
 #include "model/Net.h"
@@ -274,6 +275,16 @@ TEST_F(MakePath, ScriptFaultsAreShownAndTheDialogStaysUsable)
     Click(Button("ResetPath"));
     ClickBox({100, 100});
     EXPECT_EQ(dialog->Path().PointCount(), 1);
+}
+
+TEST_F(MakePath, HelpShowsTheMakePathPage)
+{
+    THelpWindow help(TARN_SOURCE_DIR "/data/help/flyview", "Help");
+    TCreatePath withHelp(map, &help);
+    withHelp.show();
+    Click(Find(&withHelp, "HelpBtn"));
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_TRUE(help.PageText().startsWith("Make Path")) << help.PageText().toStdString();
 }
 
 }  // namespace

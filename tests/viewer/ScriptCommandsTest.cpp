@@ -192,4 +192,27 @@ TEST_F(ScriptCommands, MakePathDrawsOverTheMapAndKeepsThePathBetweenShowings)
     EXPECT_EQ(points, 4);
 }
 
+TEST_F(ScriptCommands, AnotherMapGetsAPathMakerOfItsOwn)
+{
+    WhenModal([](QWidget* dialog) {
+        QTest::mouseClick(Find(dialog, "PathBox"), Qt::LeftButton, {}, {30, 30});
+        Click(Find(dialog, "OKBtn"));
+    });
+    Click(Find(viewer.get(), "MakePathButton"));
+    const auto other = CopyTestMap("tiny-sample.lem", "other.lem");
+    WhenModal([other](QWidget* fileDialog) {
+        WhenModal([](QWidget* parameters) { Click(Find(parameters, "OKBtn")); });
+        ChooseFile(fileDialog, QString::fromStdString(other.string()));
+    });
+    Click(Find(viewer.get(), "LoadButton"));
+
+    int points = -1;
+    WhenModal([&points](QWidget* dialog) {
+        points = static_cast<TCreatePath*>(dialog)->Path().PointCount();
+        Click(Find(dialog, "OKBtn"));
+    });
+    Click(Find(viewer.get(), "MakePathButton"));
+    EXPECT_EQ(points, 0);
+}
+
 }  // namespace

@@ -176,6 +176,13 @@ TEST_F(MakePath, APanoramaTakesOnePointAndTurnsAroundIt)
     Click(Button("Generate"));
     EXPECT_EQ(FrameCount(), 122);
     EXPECT_EQ(Lines(SaveScript())[1], "PathType=OutPanorama");
+    // Moving the point turns the panorama around where it now stands, so a
+    // saved script never holds frames of a place the point has left.
+    const auto before = dialog->Path().Frames.front().camera;
+    Drag(box, {200, 200}, {100, 300});
+    const auto after = dialog->Path().Frames.front().camera;
+    EXPECT_DOUBLE_EQ(after[0] - before[0], -map.MapHeader.WorldWidth / 4.0);
+    EXPECT_DOUBLE_EQ(after[1] - before[1], -map.MapHeader.WorldHeight / 4.0);
 
     Click(Find(dialog.get(), "FlightRadio"));
     EXPECT_EQ(dialog->Path().PointCount(), 0);

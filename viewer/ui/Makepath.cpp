@@ -239,7 +239,9 @@ void TCreatePath::PathBoxMouseUp()
 {
     dragActive_ = false;
     UpdateProfile();
-    if (path_.PointCount() > 3)
+    // Frames already made follow the points, a panorama's too, so they are
+    // never saved for a place its point has left.
+    if (path_.PointCount() > 3 || !path_.Frames.empty())
         GenerateClick();
 }
 

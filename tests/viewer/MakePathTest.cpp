@@ -164,6 +164,18 @@ TEST_F(MakePath, AFlightTakesThirtyTwoPointsAndKeepsTheFirst721Frames)
     EXPECT_EQ(FrameCount(), 721);
 }
 
+TEST_F(MakePath, SavedFramesAgreeWithTheParametersSavedWithThem)
+{
+    ClickRow(4);
+    EXPECT_EQ(FrameCount(), 30);
+    TypeInto(SpeedField(), "Fast", false);
+    TypeInto(Find(dialog.get(), "MinHeight"), "2000", false);
+    const QStringList lines = Lines(SaveScript());
+    ASSERT_EQ(lines.size(), 3 + 20 + 14);
+    EXPECT_EQ(lines.last(), "Speed=Fast");
+    EXPECT_EQ(lines[3].split(",")[2].trimmed(), "2000.0000");
+}
+
 TEST_F(MakePath, APanoramaTakesOnePointAndTurnsAroundIt)
 {
     ClickRow(2);

@@ -283,7 +283,9 @@ void TCreatePath::SaveClick()
     const QString fileName = ChosenFile(*savePath_);
     if (fileName.isEmpty())
         return;
-    ReadParameters();
+    // The frames are made again from the fields as they are now, so the
+    // script's frames and parameters always agree.
+    GenerateClick();
     std::ostringstream text;
     WriteScript(text, path_);
     const std::string bytes = text.str();

@@ -38,21 +38,6 @@ constexpr int kTopViewSide = 400;
 constexpr int kGraphHeight = 200;
 const char* const kSpeeds[] = {"Very Slow", "Slow", "Moderate", "Fast", "Very Fast"};
 
-QFileDialog* MakeScriptDialog(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* dialog = new QFileDialog(parent, caption, {}, "Animation Script (*.srp)");
-    dialog->setObjectName(name);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    return dialog;
-}
-
-QString ChosenFile(QFileDialog& dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
-}
-
 }  // namespace
 
 TCreatePath::TCreatePath(const TNet& map, THelpWindow* help, QWidget* parent) : QDialog(parent), map_(map)
@@ -65,12 +50,6 @@ TCreatePath::TCreatePath(const TNet& map, THelpWindow* help, QWidget* parent) : 
     BuildGraph();
     grid->addWidget(flightGraph_, 1, 0, 1, 2);
     grid->addWidget(BuildButtons(), 2, 0, 1, 2);
-
-    savePath_ = MakeScriptDialog(this, "SavePath", "Save Script");
-    savePath_->setAcceptMode(QFileDialog::AcceptSave);
-    savePath_->setDefaultSuffix("srp");
-    openScript_ = MakeScriptDialog(this, "OpenScript", "Load Script");
-    openScript_->setFileMode(QFileDialog::ExistingFile);
 
     auto* helpButton = findChild<QPushButton*>("HelpBtn");
     connect(helpButton, &QPushButton::clicked, this, [help] {
@@ -278,9 +257,27 @@ void TCreatePath::SetPathType(TPathType type)
     ResetPathClick();
 }
 
+QString TCreatePath::AskScriptFile(TFileUse use)
+{
+    const bool save = use == TFileUse::Save;
+    QFileDialog dialog(this, save ? "Save Script" : "Load Script", scriptFolder_, "Animation Script (*.srp)");
+    dialog.setObjectName(save ? "SavePath" : "OpenScript");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("srp");
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    scriptFolder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles().front();
+}
+
 void TCreatePath::SaveClick()
 {
-    const QString fileName = ChosenFile(*savePath_);
+    const QString fileName = AskScriptFile(TFileUse::Save);
     if (fileName.isEmpty())
         return;
     // The frames are made again from the fields as they are now, so the
@@ -297,7 +294,7 @@ void TCreatePath::SaveClick()
 
 void TCreatePath::LoadClick()
 {
-    const QString fileName = ChosenFile(*openScript_);
+    const QString fileName = AskScriptFile(TFileUse::Open);
     if (fileName.isEmpty())
         return;
     QFile file(fileName);

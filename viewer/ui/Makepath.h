@@ -8,7 +8,6 @@
 #include <memory>
 
 class QComboBox;
-class QFileDialog;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -51,6 +50,10 @@ private:
     void FlightGraphMouseUp();
     void GenerateClick();
     void ResetPathClick();
+    enum class TFileUse { Save, Open };
+    // Asks for a script file in a dialog of its own, which opens in the
+    // folder used last with no file chosen yet; empty when cancelled.
+    QString AskScriptFile(TFileUse use);
     void SaveClick();
     void LoadClick();
     void SetPathType(TPathType type);
@@ -81,8 +84,8 @@ private:
     QPushButton* generate_;
     QPushButton* save_;
     TFlightGraph* flightGraph_;
-    QFileDialog* savePath_;
-    QFileDialog* openScript_;
+    // The folder of the script saved or loaded last.
+    QString scriptFolder_;
 };
 
 }  // namespace tarn

@@ -3,6 +3,10 @@
 #include "SceneDialogFixture.h"
 
 #include "controls/HelpWindow.h"
+#include "model/MapFactory.h"
+#include "model/Net.h"
+#include "model/TerrainSlots.h"
+#include "viewer/ui/Makepath.h"
 #include "viewer/ui/Viewform.h"
 
 #include <QAccessible>
@@ -56,4 +60,13 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowAndHelpHasOne)
     ASSERT_NE(help, nullptr);
     help->ShowTopic(1);
     EXPECT_EQ(Unnamed(help), "");
+}
+
+TEST(AccessibleNames, EveryControlOfTheMakePathDialogHasOne)
+{
+    TNet map;
+    CreateMap(map, {MapUnits::Metric, 21, 21, 10}, DefaultTerrainPalette());
+    TCreatePath dialog(map, nullptr);
+    dialog.show();
+    EXPECT_EQ(Unnamed(&dialog), "");
 }

@@ -3,11 +3,13 @@
 // and panorama dialogs, and what a run does around its frames.
 #include "TestFolder.h"
 #include "UserActions.h"
+#include "tests/common/UserActions.h"
 
 #include "controls/Messages.h"
 #include "model/SettingsStore.h"
 #include "viewer/render/ViewNet.h"
 #include "viewer/ui/GLPanel.h"
+#include "viewer/ui/Makepath.h"
 #include "viewer/ui/PanoParms.h"
 #include "viewer/ui/Viewform.h"
 
@@ -164,6 +166,53 @@ TEST_F(ScriptCommands, CancellingTheFlightDialogRunsNothing)
     Click(RunButton());
     EXPECT_EQ(PanelSize(), before);
     EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(ScriptCommands, MakePathDrawsOverTheMapAndKeepsThePathBetweenShowings)
+{
+    int points = -1;
+    WhenModal([&points](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Make Path");
+        QWidget* box = Find(dialog, "PathBox");
+        for (const QPoint at : {QPoint(20, 20), QPoint(60, 40), QPoint(100, 80), QPoint(140, 60)})
+            QTest::mouseClick(box, Qt::LeftButton, {}, at);
+        // Enter in a field closes the dialog like OK.
+        TypeInto(Find(dialog, "Height"), "300");
+        points = static_cast<TCreatePath*>(dialog)->Path().PointCount();
+    });
+    Click(Find(viewer.get(), "MakePathButton"));
+    EXPECT_EQ(points, 4);
+    EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
+
+    WhenModal([&points](QWidget* dialog) {
+        points = static_cast<TCreatePath*>(dialog)->Path().PointCount();
+        Click(Find(dialog, "OKBtn"));
+    });
+    ChooseMenuItem(*viewer, "Animation1", "MakePath");
+    EXPECT_EQ(points, 4);
+}
+
+TEST_F(ScriptCommands, AnotherMapGetsAPathMakerOfItsOwn)
+{
+    WhenModal([](QWidget* dialog) {
+        QTest::mouseClick(Find(dialog, "PathBox"), Qt::LeftButton, {}, {30, 30});
+        Click(Find(dialog, "OKBtn"));
+    });
+    Click(Find(viewer.get(), "MakePathButton"));
+    const auto other = CopyTestMap("tiny-sample.lem", "other.lem");
+    WhenModal([other](QWidget* fileDialog) {
+        WhenModal([](QWidget* parameters) { Click(Find(parameters, "OKBtn")); });
+        ChooseFile(fileDialog, QString::fromStdString(other.string()));
+    });
+    Click(Find(viewer.get(), "LoadButton"));
+
+    int points = -1;
+    WhenModal([&points](QWidget* dialog) {
+        points = static_cast<TCreatePath*>(dialog)->Path().PointCount();
+        Click(Find(dialog, "OKBtn"));
+    });
+    Click(Find(viewer.get(), "MakePathButton"));
+    EXPECT_EQ(points, 0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "viewer/ui/PositioningMap.h"
 
 #include "controls/Flatimge.h"
-#include "model/Net.h"
+#include "viewer/ui/MapTopView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,15 +62,7 @@ TPositioningMap::TPositioningMap(QWidget* parent)
 
 void TPositioningMap::ShowMap(const TNet& map, int lowestHeight, int highestHeight)
 {
-    const int columns = map.MapHeader.Columns;
-    const int rows = map.MapHeader.Rows;
-    flatImage_->SetLowestHeight(lowestHeight);
-    flatImage_->SetHighestHeight(highestHeight);
-    flatImage_->SetNodeSize(columns, rows);
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            if (const TGridPoint* point = map.GetPoint(row * columns + column + 1))
-                flatImage_->SetNodeHeight(column, row, std::max<int>(point->Height, 0));
+    ShowMapHeights(*flatImage_, map, lowestHeight, highestHeight);
 }
 
 QSize TPositioningMap::BoxSize() const

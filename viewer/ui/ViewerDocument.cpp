@@ -11,6 +11,7 @@
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/HeaderWriteBack.h"
 #include "viewer/ui/Hints.h"
+#include "viewer/ui/Makepath.h"
 #include "viewer/ui/Projparm.h"
 #include "viewer/ui/StatusBar.h"
 
@@ -45,6 +46,7 @@ void TViewer::LoadClick()
 void TViewer::LoadMap(const QString& fileName)
 {
     projParms_.reset();
+    pathMaker_.reset();
     if (mapLoaded_) {
         WriteBackViewParameters();
         net_->Clear();
@@ -78,6 +80,7 @@ void TViewer::LoadMap(const QString& fileName)
         return;
     mainPanel_->GLObjectLoaded = true;
     RedrawPanel();
+    pathMaker_ = std::make_unique<TCreatePath>(*net_, helpWindow_, this);
     commandsEnabled_ = true;
     UpdateCommands();
 }

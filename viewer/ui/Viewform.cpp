@@ -7,6 +7,7 @@
 #include "viewer/render/ViewNet.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Hints.h"
+#include "viewer/ui/Makepath.h"
 #include "viewer/ui/PreviewDisplay.h"
 #include "viewer/ui/Projparm.h"
 #include "viewer/ui/StatusBar.h"
@@ -249,7 +250,8 @@ void TViewer::AbortClick()
 
 void TViewer::MakePathClick()
 {
-    ShowMessage(msg::NotImplemented);
+    if (pathMaker_)
+        pathMaker_->exec();
 }
 
 }  // namespace tarn

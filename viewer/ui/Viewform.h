@@ -18,6 +18,7 @@ class QToolButton;
 namespace tarn {
 
 class ISettingsStore;
+class TCreatePath;
 class TGLPanel;
 class THelpWindow;
 class THintSwitch;
@@ -119,6 +120,8 @@ private:
     TPreviewForm* previewForm_;
     TTerrainColourDetailsDlg* terrainDetails_;
     std::unique_ptr<TProjParms> projParms_;
+    // The path maker of the map shown, made again for every map confirmed.
+    std::unique_ptr<TCreatePath> pathMaker_;
     QFileDialog* openLem_;
     QFileDialog* saveFileDialog_;
     QFileDialog* openScript_;

@@ -15,7 +15,7 @@ namespace {
 constexpr int kCoarsestNodes = 32;
 // Coarser grids settle to the tolerance times their stride times this: they
 // only give the next grid its first guess.
-constexpr double kCoarseLooseness = 10;
+constexpr double kCoarseLooseness = 5;
 // Weight of a slope condition against the curvature terms, which add up to
 // 20 on a node's diagonal.
 constexpr double kSlopeWeight = 16;

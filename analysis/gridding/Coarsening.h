@@ -91,16 +91,16 @@ inline Parents ParentsOf(int fine)
 
 // Adds to `out` (a row of the coarser node at the origin) the part that
 // comes through the finer node at offset (pc, pr) from the coarser node's
-// own finer node, with weight pWeight, from the nodes of that node's row
-// for which select(qc, qr) holds (offsets as for p).
-template <typename Select>
-void AddThroughFineNode(Stencil& out, int pc, int pr, double pWeight, const Stencil& fineRow, Select select)
+// own finer node, with weight pWeight, from that node's row; skip(qc, qr)
+// tells which of the row's nodes (offsets as for p) do not take part.
+template <typename Skip>
+void AddThroughFineNode(Stencil& out, int pc, int pr, double pWeight, const Stencil& fineRow, Skip skip)
 {
     for (int sr = -2; sr <= 2; ++sr) {
         const Parents rows = ParentsOf(pr + sr);
         for (int sc = -2; sc <= 2; ++sc) {
             const double a = fineRow[StencilSlot(sc, sr)];
-            if (a == 0 || !select(pc + sc, pr + sr))
+            if (a == 0 || skip(pc + sc, pr + sr))
                 continue;
             const Parents columns = ParentsOf(pc + sc);
             const double product = pWeight * a * rows.weight * columns.weight;
@@ -155,7 +155,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
             for (int dc = -1; dc <= 1; ++dc)
                 AddThroughFineNode(through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)], dc, dr,
                                    (dr == 0 ? 1.0 : 0.5) * (dc == 0 ? 1.0 : 0.5), *shared,
-                                   [](int, int) { return true; });
+                                   [](int, int) { return false; });
 
     std::optional<Stencil> uniform;
     for (int row = 0; row < coarse.rows(); ++row) {
@@ -175,24 +175,17 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
                     return;
                 const int dc = pc - 2 * column;
                 const int dr = pr - 2 * row;
-                const auto takesPart = [&](int qc, int qr) {
-                    const int c = 2 * column + qc;
-                    const int r = 2 * row + qr;
-                    return c >= 0 && c < fineColumns && r >= 0 && r < fineRows && fine.takesPart(fine.index(c, r));
-                };
-                if (!fine.isPlain(p)) {
-                    AddThroughFineNode(out, dc, dr, pWeight, fine.stencil(p), takesPart);
+                if (openPlain[p]) {
+                    const Stencil& part = through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)];
+                    for (std::size_t k = 0; k < out.size(); ++k)
+                        out[k] += part[k];
                     return;
                 }
-                // A plain node lies at least two steps inside the grid: its
-                // part is the shared pattern less what would have come
-                // through its neighbours that take no part.
-                const Stencil& part = through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)];
-                for (std::size_t k = 0; k < out.size(); ++k)
-                    out[k] += part[k];
-                if (!openPlain[p])
-                    AddThroughFineNode(out, dc, dr, -pWeight, *shared,
-                                       [&](int qc, int qr) { return !takesPart(qc, qr); });
+                AddThroughFineNode(out, dc, dr, pWeight, fine.stencil(p), [&](int qc, int qr) {
+                    const int c = 2 * column + qc;
+                    const int r = 2 * row + qr;
+                    return c < 0 || c >= fineColumns || r < 0 || r >= fineRows || !fine.takesPart(fine.index(c, r));
+                });
             });
             if (plain)
                 uniform = out;

@@ -114,7 +114,7 @@ TEST(ReaderRobustnessCoverage, EveryReaderIsTried)
     int readers = 0;
     for (const auto* format : AllFormats())
         readers += format->Description().canRead ? 1 : 0;
-    EXPECT_EQ(readers, 7);
+    EXPECT_EQ(readers, 8);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ namespace tarn {
 
 namespace {
 
-constexpr int kHelpTopic = 20;
+constexpr int kHelpTopic = 36;
 constexpr int kStartAltitude = 45;
 constexpr int kStartAzimuth = 90;
 const QStringList kRoughnessNames{"High", "Medium", "Low", "None"};

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 #include <climits>
-#include <ranges>
 
 namespace tarn {
 
 void ApplyUndo(TNet& net, const TUndoList& list)
 {
     TGridRange restored{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (const UndoRecord& record : std::views::reverse(list)) {
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        const UndoRecord& record = *it;
         if (record.oldHeight != UndoRecord::kNoValue) {
             if (TGridPoint* node = NodeAt(net, record.column, record.row)) {
                 node->Height = static_cast<std::int16_t>(record.oldHeight);

@@ -36,6 +36,8 @@ public:
     const UndoRecord& operator[](std::size_t index) const { return records_[index]; }
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
+    auto rbegin() const { return records_.rbegin(); }
+    auto rend() const { return records_.rend(); }
 
 private:
     std::vector<UndoRecord> records_;

@@ -58,19 +58,7 @@ TAnimParams::TAnimParams(THelpWindow* help, QWidget* parent) : QDialog(parent)
     antiAlias_->setEnabled(deepColour);
     column->addWidget(antiAlias_);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = MakeButton(this, "OKBtn", "OK");
-    ok->setDefault(true);
-    auto* cancel = MakeButton(this, "CancelBtn", "Cancel");
-    auto* helpButton = MakeButton(this, "HelpBtn", "&Help");
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton);
-    column->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
+    AddOkCancelHelpRow(this, column, [help] {
         if (help)
             help->ShowTopic(kHelpContext);
     });

@@ -4,6 +4,8 @@
 #include "controls/FlEdit.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -71,6 +73,23 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     if (!hint.isEmpty())
         button->setToolTip(hint);
     return button;
+}
+
+void AddOkCancelHelpRow(QDialog* dialog, QBoxLayout* column, std::function<void()> showHelp)
+{
+    auto* buttons = new QHBoxLayout;
+    auto* ok = MakeButton(dialog, "OKBtn", "OK");
+    ok->setDefault(true);
+    auto* cancel = MakeButton(dialog, "CancelBtn", "Cancel");
+    auto* help = MakeButton(dialog, "HelpBtn", "&Help");
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    column->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(help, &QPushButton::clicked, dialog, std::move(showHelp));
 }
 
 TFloatEdit* MakeNumberEdit(QWidget* parent, const char* name, const QString& accessibleName, double minimum,

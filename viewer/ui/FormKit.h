@@ -3,7 +3,11 @@
 #include <QLabel>
 #include <QString>
 
+#include <functional>
+
+class QBoxLayout;
 class QCheckBox;
+class QDialog;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -33,6 +37,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 TFloatEdit* MakeNumberEdit(QWidget* parent, const char* name, const QString& accessibleName, double minimum,
                            double maximum);
 QLineEdit* MakeLineEdit(QWidget* parent, const char* name, const QString& accessibleName, bool readOnly = false);
+// The "OK" (default, so Enter presses it), "Cancel" and "&Help" row at the
+// foot of a dialog: OK accepts, Cancel rejects, Help calls showHelp.
+void AddOkCancelHelpRow(QDialog* dialog, QBoxLayout* column, std::function<void()> showHelp);
 TEnhTrackBar* MakeTrackBar(QWidget* parent, const char* name, const QString& accessibleName, int minimum, int maximum);
 
 }  // namespace tarn

@@ -31,17 +31,6 @@ TPanoParmsDlg::TPanoParmsDlg(const QString& panoramaFile, THelpWindow* help, QWi
     row->addWidget(choose);
     column->addLayout(row);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = MakeButton(this, "OKBtn", "OK");
-    ok->setDefault(true);
-    auto* cancel = MakeButton(this, "CancelBtn", "Cancel");
-    auto* helpButton = MakeButton(this, "HelpBtn", "&Help");
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton);
-    column->addLayout(buttons);
-
     savePanoramaDialog_ = new QFileDialog(this, "Panorama Bitmap", {}, "Bitmap (*.bmp)");
     savePanoramaDialog_->setObjectName("SavePanoramaDialog");
     savePanoramaDialog_->setOption(QFileDialog::DontUseNativeDialog);
@@ -49,9 +38,7 @@ TPanoParmsDlg::TPanoParmsDlg(const QString& panoramaFile, THelpWindow* help, QWi
     savePanoramaDialog_->setDefaultSuffix("bmp");
 
     connect(choose, &QPushButton::clicked, this, &TPanoParmsDlg::GetPanoramaFileClick);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [help] {
+    AddOkCancelHelpRow(this, column, [help] {
         if (help)
             help->ShowTopic(0);
     });

@@ -5,6 +5,7 @@
 #include "editor/Tarn.h"
 #include "model/MapFactory.h"
 #include "model/SettingsStore.h"
+#include "tests/common/UnansweredModalGuard.h"
 #include "tests/common/UserActions.h"
 
 #include <QFileDialog>
@@ -80,6 +81,7 @@ protected:
     std::vector<QString> messages;
     ScopedMessageSink sink{[this](const QString& text, const QString&) { messages.push_back(text); }};
     TTarnForm window{store};
+    UnansweredModalGuard unanswered;
 };
 
 }  // namespace tarn::test

@@ -22,21 +22,6 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-// Answers the "Save changes?" question with one of its buttons, after
-// checking that it is that question.
-void AnswerSaveQuestion(QMessageBox::StandardButton answer, const QString& name)
-{
-    OnNextModal([answer, name](QWidget& modal) {
-        auto* box = qobject_cast<QMessageBox*>(&modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), "Save changes to " + name + "?");
-        EXPECT_NE(box->button(QMessageBox::Save), nullptr);
-        EXPECT_NE(box->button(QMessageBox::Discard), nullptr);
-        EXPECT_NE(box->button(QMessageBox::Cancel), nullptr);
-        QTest::mouseClick(box->button(answer), Qt::LeftButton);
-    });
-}
-
 // Confirms the New Map dialog as it opens: Metric, 51 x 51 points.
 void AcceptNewMapDialog()
 {

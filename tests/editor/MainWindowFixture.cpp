@@ -5,6 +5,7 @@
 #include "model/TerrainSlots.h"
 
 #include <QAbstractItemView>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -59,6 +60,19 @@ void GoToFolder(QWidget& modal, const QString& folder)
 {
     auto& files = static_cast<QFileDialog&>(modal);
     TypePathAndEnter(modal, folder, [&files, folder] { return files.directory() == QDir(folder); });
+}
+
+void AnswerSaveQuestion(QMessageBox::StandardButton answer, const QString& name)
+{
+    OnNextModal([answer, name](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Save changes to " + name + "?");
+        EXPECT_NE(box->button(QMessageBox::Save), nullptr);
+        EXPECT_NE(box->button(QMessageBox::Discard), nullptr);
+        EXPECT_NE(box->button(QMessageBox::Cancel), nullptr);
+        QTest::mouseClick(box->button(answer), Qt::LeftButton);
+    });
 }
 
 MainWindowFixture::MainWindowFixture()

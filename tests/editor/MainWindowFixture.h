@@ -5,11 +5,13 @@
 #include "editor/Tarn.h"
 #include "model/MapFactory.h"
 #include "model/SettingsStore.h"
+#include "tests/common/UnansweredModalGuard.h"
 #include "tests/common/UserActions.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -39,6 +41,9 @@ void WriteMap(const QString& path, int columns, int rows, std::optional<int> hei
 void AnswerFileDialog(QWidget& modal, const QString& path);
 // Types a folder into a file dialog's name field and goes there with Enter.
 void GoToFolder(QWidget& modal, const QString& folder);
+// Answers the "Save changes?" question about the map called `name` (as
+// its caption shows it) with one of its buttons, once it comes up.
+void AnswerSaveQuestion(QMessageBox::StandardButton answer, const QString& name);
 
 // The editor's main window, shown, with the messages it would put in
 // message boxes collected instead.
@@ -76,6 +81,7 @@ protected:
     std::vector<QString> messages;
     ScopedMessageSink sink{[this](const QString& text, const QString&) { messages.push_back(text); }};
     TTarnForm window{store};
+    UnansweredModalGuard unanswered;
 };
 
 }  // namespace tarn::test

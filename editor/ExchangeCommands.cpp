@@ -10,12 +10,17 @@
 #include "exchange/ui/FileFilters.h"
 #include "exchange/ui/ImportDlg.h"
 #include "exchange/ui/PgmImport.h"
+#include "exchange/ui/RasterImport.h"
 #include "exchange/ui/VrmlDlg.h"
 #include "model/Errors.h"
 #include "model/Net.h"
 #include "model/TerrainSlots.h"
 
 #include <QFileDialog>
+#include <QStringList>
+
+#include <string>
+#include <vector>
 
 namespace tarn {
 
@@ -27,6 +32,18 @@ bool MakesNewMap(const TFormatDescription& format, const TImportParameters& para
 {
     return format.target == ImportTarget::NewMap ||
            (format.target == ImportTarget::Either && parameters.digital.autoSize);
+}
+
+// What a reader noticed but read past (a unit taken as metres, heights
+// clamped), one line each in one box.
+void ShowWarnings(const std::vector<std::string>& warnings)
+{
+    if (warnings.empty())
+        return;
+    QStringList lines;
+    for (const auto& warning : warnings)
+        lines << QString::fromStdString(warning);
+    ShowMessage(lines.join('\n'), {}, MessageKind::Warning);
 }
 
 }  // namespace
@@ -46,6 +63,7 @@ TExchangeCommands::TExchangeCommands(QWidget& window, TExchangeHost host) : QObj
     ImportForm = new TImportForm(&window, showHelp);
     BMPImportForm = new TBMPImportForm(&window, showHelp);
     PGMImportForm = new TPGMImportForm(&window, showHelp);
+    RasterImportForm = new TRasterImportForm(&window, showHelp);
     VRMLForm = new TVRMLForm(host_.settings, &window, showHelp);
 }
 
@@ -85,6 +103,11 @@ bool TExchangeCommands::AskImportOptions(const TFormatDriver& format, TImportPar
             return false;
         parameters.greymap = PGMImportForm->Options();
         return true;
+    case TOptionSet::Raster:
+        if (RasterImportForm->exec() != QDialog::Accepted)
+            return false;
+        parameters.raster = RasterImportForm->Options();
+        return true;
     default:
         return true;
     }
@@ -100,16 +123,18 @@ void TExchangeCommands::Import(const TFormatDriver& format, const QString& fileN
     const auto squaresBefore = map.Squares();
     const TMapHeader headerBefore = map.MapHeader;
     TStatusProgress progress(host_.status);
+    std::vector<std::string> warnings;
     {
         BusyCursor busy;
         try {
-            ImportFile(format, ToPath(fileName), map, parameters, progress);
+            ImportFile(format, ToPath(fileName), map, parameters, progress, warnings);
         } catch (const ETarnError& error) {
             if (!format.Description().quietFailures)
                 ShowError(error);
         }
     }
     progress.setCaptions({}, {});
+    ShowWarnings(warnings);
     if (map.Points() != pointsBefore || map.Squares() != squaresBefore || !(map.MapHeader == headerBefore))
         host_.mapImported(MakesNewMap(format.Description(), parameters));
 }

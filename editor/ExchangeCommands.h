@@ -15,6 +15,7 @@ class TDefineNet;
 class TFormatDriver;
 class TImportForm;
 class TPGMImportForm;
+class TRasterImportForm;
 class TStatusPanels;
 class TVRMLForm;
 struct TExportParameters;
@@ -35,7 +36,8 @@ struct TExchangeHost {
 // The main window's Import and Export commands: the file dialogs whose
 // chosen filter picks the format from the registry, the format's own dialog
 // (kept for the whole run, so its values stay), and the reading or writing
-// with progress on the status bar and failures in message boxes.
+// with progress on the status bar and failures and the readers' warnings
+// in message boxes.
 class TExchangeCommands : public QObject {
     Q_OBJECT
 
@@ -59,6 +61,7 @@ private:
     TImportForm* ImportForm;
     TBMPImportForm* BMPImportForm;
     TPGMImportForm* PGMImportForm;
+    TRasterImportForm* RasterImportForm;
     TVRMLForm* VRMLForm;
 };
 

@@ -43,6 +43,7 @@ enum class TOptionSet {
     Digital,  // TDigitalImportOptions: "Digital Data Import"
     Picture,  // TPictureImportOptions: "BMP Import Parameters"
     Greymap,  // TGreymapImportOptions: "Pixel Greymap Import"
+    Raster,   // TRasterImportOptions: "Raster Import"
     Polygon,  // TPolygonExportOptions without texture and background
     TexturedPolygon,  // TPolygonExportOptions: "Polygon Optimization Parameters"
 };

@@ -45,7 +45,9 @@ constexpr std::array<const TFormatDriver*, 16> kDrivers{
     &kAscii, &kBmp,        &kNtf,     &kUsgsDem, &kPgm,   &kXyz, &kDxf, &kVistapro,
     &kTin,   &kVrml,       &kGdalRaster, &kGeoTiff, &kPng16, &kRaw16, &kObj, &kGltf};
 
-constexpr std::array<TDialogFilter, 7> kImportFilters{{
+// ImportFormatAt and ExportFormatAt take a place in these lists, and the
+// places of the first entries are fixed: formats added later follow them.
+constexpr std::array<TDialogFilter, 9> kImportFilters{{
     {"Ascii text (*.txt)", "*.txt", "ascii"},
     {"Graphics file (bmp)", "*.bmp", "bmp"},
     {"UK OS NTF Panorama (*.ntf)", "*.ntf", "ntf"},
@@ -53,9 +55,11 @@ constexpr std::array<TDialogFilter, 7> kImportFilters{{
     {"Pixel Greymap (*.pgm)", "*.pgm", "pgm"},
     {"Vistapro DEM (*.dem)", "*.dem", "vistapro"},
     {"Glenmarrowscape x,y,z,attr (*.xyz)", "*.xyz", "xyz"},
+    {"GeoTIFF or SRTM tile (*.tif *.hgt)", "*.tif *.tiff *.hgt", "gdal"},
+    {"Any raster GDAL reads (*)", "*", "gdal"},
 }};
 
-constexpr std::array<TDialogFilter, 9> kExportFilters{{
+constexpr std::array<TDialogFilter, 14> kExportFilters{{
     {"Ascii (*.txt)", "*.txt", "ascii"},
     {"AutoCAD r12 DXF (*.dxf)", "*.dxf", "dxf"},
     {"Bitmap (*.bmp)", "*.bmp", "bmp"},
@@ -65,6 +69,11 @@ constexpr std::array<TDialogFilter, 9> kExportFilters{{
     {"Vistapro 3  DEM (*.dem)", "*.dem", "vistapro"},
     {"Glenmarrowscape X,Y,Z,Attr (*.xyz)", "*.xyz", "xyz"},
     {"Virtual Reality VRML (*.wrl)", "*.wrl", "vrml"},
+    {"GeoTIFF 16-bit (*.tif)", "*.tif *.tiff", "geotiff"},
+    {"16-bit PNG heightmap (*.png)", "*.png", "png16"},
+    {"16-bit RAW heightmap (*.raw)", "*.raw", "raw16"},
+    {"Wavefront OBJ mesh (*.obj)", "*.obj", "obj"},
+    {"glTF mesh (*.glb *.gltf)", "*.glb *.gltf", "gltf"},
 }};
 
 const TFormatDriver* FormatAt(std::span<const TDialogFilter> filters, int index)

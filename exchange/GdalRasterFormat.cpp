@@ -22,6 +22,7 @@ constexpr TFormatDescription kDescription{
     .canRead = true,
     .canWrite = false,
     .target = ImportTarget::NewMap,
+    .readOptions = TOptionSet::Raster,
 };
 
 // A raster read from a stream is held in memory, up to this size.

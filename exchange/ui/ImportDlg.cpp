@@ -1,5 +1,7 @@
 #include "exchange/ui/ImportDlg.h"
 
+#include "exchange/ui/DialogFields.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -18,23 +20,6 @@ namespace {
 
 constexpr int kHelpTopic = 25;
 
-QSpinBox* Spin(QWidget* parent, const char* name, const QString& accessibleName, int min, int max, int value)
-{
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(name);
-    spin->setAccessibleName(accessibleName);
-    spin->setRange(min, max);
-    spin->setValue(value);
-    return spin;
-}
-
-QLabel* Label(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 }  // namespace
 
 TImportForm::TImportForm(QWidget* parent, THelpHandler showHelp) : QDialog(parent)
@@ -44,11 +29,11 @@ TImportForm::TImportForm(QWidget* parent, THelpHandler showHelp) : QDialog(paren
     constexpr int maxOffset = TDigitalImportOptions::kMaxOffset;
 
     auto* sampleSize = new QGroupBox("Sample Size", this);
-    XOffsetSpin = Spin(sampleSize, "XOffsetSpin", "Start from X offset in file", 0, maxOffset, 0);
-    YOffsetSpin = Spin(sampleSize, "YOffsetSpin", "Start from Y offset in file", 0, maxOffset, 0);
+    XOffsetSpin = NamedSpin(sampleSize, "XOffsetSpin", "Start from X offset in file", 0, maxOffset, 0);
+    YOffsetSpin = NamedSpin(sampleSize, "YOffsetSpin", "Start from Y offset in file", 0, maxOffset, 0);
     auto* sizeForm = new QFormLayout(sampleSize);
-    sizeForm->addRow(Label(sampleSize, "Start from X offset in file", XOffsetSpin), XOffsetSpin);
-    sizeForm->addRow(Label(sampleSize, "Start from Y offset in file", YOffsetSpin), YOffsetSpin);
+    sizeForm->addRow(BuddyLabel(sampleSize, "Start from X offset in file", XOffsetSpin), XOffsetSpin);
+    sizeForm->addRow(BuddyLabel(sampleSize, "Start from Y offset in file", YOffsetSpin), YOffsetSpin);
 
     auto* options = new QGroupBox("Options", this);
     AutoSizeRadio = new QRadioButton("Create auto-sized map", options);
@@ -56,13 +41,13 @@ TImportForm::TImportForm(QWidget* parent, THelpHandler showHelp) : QDialog(paren
     AutoSizeRadio->setChecked(true);
     LoadRadio = new QRadioButton("Load into current map", options);
     LoadRadio->setObjectName("LoadRadio");
-    XOriginSpin = Spin(options, "XOriginSpin", "Origin X Coordinate", 0, maxOffset, 0);
-    YOriginSpin = Spin(options, "YOriginSpin", "Origin Y Coordinate", 0, maxOffset, 0);
-    DefaultSpin = Spin(options, "DefaultSpin", "Default height", std::numeric_limits<std::int16_t>::min(),
+    XOriginSpin = NamedSpin(options, "XOriginSpin", "Origin X Coordinate", 0, maxOffset, 0);
+    YOriginSpin = NamedSpin(options, "YOriginSpin", "Origin Y Coordinate", 0, maxOffset, 0);
+    DefaultSpin = NamedSpin(options, "DefaultSpin", "Default height", std::numeric_limits<std::int16_t>::min(),
                        std::numeric_limits<std::int16_t>::max(), 0);
-    XOriginLabel = Label(options, "Origin X Coordinate", XOriginSpin);
-    YOriginLabel = Label(options, "Origin Y Coordinate", YOriginSpin);
-    DefaultLabel = Label(options, "Default height", DefaultSpin);
+    XOriginLabel = BuddyLabel(options, "Origin X Coordinate", XOriginSpin);
+    YOriginLabel = BuddyLabel(options, "Origin Y Coordinate", YOriginSpin);
+    DefaultLabel = BuddyLabel(options, "Default height", DefaultSpin);
     OverwriteCheck = new QCheckBox("Overwrite existing data", options);
     OverwriteCheck->setObjectName("OverwriteCheck");
     OverwriteCheck->setChecked(true);
@@ -79,9 +64,9 @@ TImportForm::TImportForm(QWidget* parent, THelpHandler showHelp) : QDialog(paren
     optionsForm->addRow(NullCheck);
 
     auto* frequency = new QGroupBox("Sampling Frequency", this);
-    SampleSpin = Spin(frequency, "SampleSpin", "Sample at every", 1, TDigitalImportOptions::kMaxSample, 1);
+    SampleSpin = NamedSpin(frequency, "SampleSpin", "Sample at every", 1, TDigitalImportOptions::kMaxSample, 1);
     auto* frequencyRow = new QHBoxLayout(frequency);
-    frequencyRow->addWidget(Label(frequency, "Sample at every", SampleSpin));
+    frequencyRow->addWidget(BuddyLabel(frequency, "Sample at every", SampleSpin));
     frequencyRow->addWidget(SampleSpin);
     frequencyRow->addWidget(new QLabel("points", frequency));
     frequencyRow->addStretch(1);

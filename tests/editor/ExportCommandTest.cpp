@@ -44,7 +44,10 @@ TEST_F(ExportCommandTest, TheFileDialogOffersTheFormatsInTheirOrder)
     EXPECT_EQ(offered, (QStringList{"Ascii (*.txt)", "AutoCAD r12 DXF (*.dxf)", "Bitmap (*.bmp)",
                                     "Pixel Greymap (*.pgm)", "UK OS NTF (Panorama) (*.ntf)",
                                     "Triangle Mesh Surface (*.tin)", "Vistapro 3 DEM (*.dem)",
-                                    "Glenmarrowscape X,Y,Z,Attr (*.xyz)", "Virtual Reality VRML (*.wrl)"}));
+                                    "Glenmarrowscape X,Y,Z,Attr (*.xyz)", "Virtual Reality VRML (*.wrl)",
+                                    "GeoTIFF 16-bit (*.tif)", "16-bit PNG heightmap (*.png)",
+                                    "16-bit RAW heightmap (*.raw)", "Wavefront OBJ mesh (*.obj)",
+                                    "glTF mesh (*.glb *.gltf)"}));
 }
 
 TEST_F(ExportCommandTest, VistaproWarnsAboutASpacingOf10AndWritesAllTheSame)

@@ -38,7 +38,8 @@ TEST_F(ImportCommandTest, TheFileDialogOffersTheFormatsInTheirOrder)
     Choose("Tools1", "Import");
     EXPECT_EQ(offered, (QStringList{"Ascii text (*.txt)", "Graphics file (bmp)", "UK OS NTF Panorama (*.ntf)",
                                     "USGS DEM (*.dem)", "Pixel Greymap (*.pgm)", "Vistapro DEM (*.dem)",
-                                    "Glenmarrowscape x,y,z,attr (*.xyz)"}));
+                                    "Glenmarrowscape x,y,z,attr (*.xyz)", "GeoTIFF or SRTM tile (*.tif *.hgt)",
+                                    "Any raster GDAL reads (*)"}));
     EXPECT_EQ(Columns(), 51);
 }
 

@@ -37,14 +37,14 @@ TEST(FormatRegistry, TheImportDialogsFilterSelectsReadersByIndex)
     EXPECT_EQ(FilterText(ImportFilters()),
               "Ascii text (*.txt)|*.txt|Graphics file (bmp)|*.bmp|UK OS NTF Panorama (*.ntf)|*.ntf|USGS DEM "
               "(*.dem)|*.dem|Pixel Greymap (*.pgm)|*.pgm|Vistapro DEM (*.dem)|*.dem|Glenmarrowscape x,y,z,attr "
-              "(*.xyz)|*.xyz");
-    const std::vector<std::string> expected{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "vistapro", "xyz"};
-    for (int index = 1; index <= 7; ++index) {
+              "(*.xyz)|*.xyz|GeoTIFF or SRTM tile (*.tif *.hgt)|*.tif *.tiff *.hgt|Any raster GDAL reads (*)|*");
+    const std::vector<std::string> expected{"ascii", "bmp", "ntf", "usgs-dem", "pgm", "vistapro", "xyz", "gdal", "gdal"};
+    for (int index = 1; index <= 9; ++index) {
         const auto* format = ImportFormatAt(index);
         EXPECT_EQ(format ? std::string(format->Description().name) : "", expected[index - 1]) << index;
     }
     EXPECT_EQ(ImportFormatAt(0), nullptr);
-    EXPECT_EQ(ImportFormatAt(8), nullptr);
+    EXPECT_EQ(ImportFormatAt(10), nullptr);
 }
 
 TEST(FormatRegistry, TheExportDialogsFilterSelectsWritersByIndex)
@@ -52,14 +52,17 @@ TEST(FormatRegistry, TheExportDialogsFilterSelectsWritersByIndex)
     EXPECT_EQ(FilterText(ExportFilters()),
               "Ascii (*.txt)|*.txt|AutoCAD r12 DXF (*.dxf)|*.dxf|Bitmap (*.bmp)|*.bmp|Pixel Greymap (*.pgm)|*.pgm|UK "
               "OS NTF (Panorama) (*.ntf)|*.dem|Triangle Mesh Surface (*.tin)|*.tin|Vistapro 3  DEM (*.dem)|*.dem|"
-              "Glenmarrowscape X,Y,Z,Attr (*.xyz)|*.xyz|Virtual Reality VRML (*.wrl)|*.wrl");
+              "Glenmarrowscape X,Y,Z,Attr (*.xyz)|*.xyz|Virtual Reality VRML (*.wrl)|*.wrl|GeoTIFF 16-bit (*.tif)|*.tif "
+              "*.tiff|16-bit PNG heightmap (*.png)|*.png|16-bit RAW heightmap (*.raw)|*.raw|Wavefront OBJ mesh "
+              "(*.obj)|*.obj|glTF mesh (*.glb *.gltf)|*.glb *.gltf");
     EXPECT_EQ(kExportDialogTitle, "Export Digital Terrain Data");
-    const std::vector<std::string> expected{"ascii", "dxf", "bmp", "pgm", "ntf", "tin", "vistapro", "xyz", "vrml"};
-    for (int index = 1; index <= 9; ++index) {
+    const std::vector<std::string> expected{"ascii", "dxf", "bmp",   "pgm",   "ntf", "tin",  "vistapro",
+                                            "xyz",   "vrml", "geotiff", "png16", "raw16", "obj", "gltf"};
+    for (int index = 1; index <= 14; ++index) {
         const auto* format = ExportFormatAt(index);
         EXPECT_EQ(format ? std::string(format->Description().name) : "", expected[index - 1]) << index;
     }
-    EXPECT_EQ(ExportFormatAt(10), nullptr);
+    EXPECT_EQ(ExportFormatAt(15), nullptr);
     EXPECT_EQ(ImportFormatAt(2), ExportFormatAt(3)) << "one driver reads and writes pictures";
 }
 

@@ -10,7 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  libgdal-dev libtinygltf-dev
+  libgdal-dev libtinygltf-dev zlib1g-dev
   clang libclang-rt-14-dev
 )
 

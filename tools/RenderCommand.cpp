@@ -27,6 +27,18 @@ struct TRenderOptions {
     std::string frame = "0/0";
 };
 
+// True when every pixel has the first one's colour: nothing of the map is
+// in view.
+bool ShowsOneColour(const TDibPicture& picture)
+{
+    const auto first = picture.PixelAt(0, 0);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (!(picture.PixelAt(x, y) == first))
+                return false;
+    return true;
+}
+
 int RunRender(const TRenderOptions& options)
 {
     const auto size = *ParseNumberPair(options.size, 'x');
@@ -41,7 +53,13 @@ int RunRender(const TRenderOptions& options)
     net.SetFrameInfo(static_cast<int>(frame.first), static_cast<int>(frame.second));
     net.DrawScene(0, net.MapHeader.FractalDepth, &progress);
     scene.ReportMissingSky();
-    WriteBmpFile(options.output, ReadPicture(context.Width(), context.Height()));
+    const TDibPicture picture = ReadPicture(context.Width(), context.Height());
+    if (ShowsOneColour(picture))
+        std::fputs("tarntool render: the picture is all one colour: the camera may be inside or below the ground, "
+                   "or looking away from the map (a new or imported map keeps the new-map view until it is set "
+                   "in flyview's Parameters dialog)\n",
+                   stderr);
+    WriteBmpFile(options.output, picture);
     return scene.ActorsMissing() ? kExitIncomplete : kExitSuccess;
 }
 

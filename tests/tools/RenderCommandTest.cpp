@@ -105,6 +105,20 @@ TEST_F(RenderCommand, DrawsTheSamePictureEveryTimeAndTheDefaultSizeIs640By480)
     EXPECT_EQ(Bytes("a.bmp").size(), 54u + 640u * 3u * 480u);
 }
 
+TEST_F(RenderCommand, APictureOfOneColourSaysThatNothingOfTheMapIsInView)
+{
+    ASSERT_EQ(RenderTelling({Path("flat.lem"), "-o", Path("seen.bmp")}), tool::kExitSuccess);
+    EXPECT_FALSE(Told("all one colour")) << told_;
+    // Looking straight up into a plain sky.
+    SaveMap("away.lem", [](TViewNet& net) {
+        net.MapHeader.CameraPos = {0, 0, 10};
+        net.MapHeader.TargetPos = {0, 1, 100000};
+    });
+    ASSERT_EQ(RenderTelling({Path("away.lem"), "-o", Path("away.bmp")}), tool::kExitSuccess);
+    EXPECT_TRUE(Told("all one colour")) << told_;
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "away.bmp"));
+}
+
 TEST_F(RenderCommand, RefusesBadArguments)
 {
     using tool::kExitUsage;

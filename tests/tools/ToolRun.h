@@ -42,14 +42,24 @@ class Tarntool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("tarntool-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string name = "tarntool-";
+        name += std::to_string(::getpid());
+        name += '-';
+        name += ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = fs::temp_directory_path() / name;
         fs::create_directories(folder);
         // Keep the user's own settings out of the way: an empty store gives the standard palette.
         ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     }
     void TearDown() override { fs::remove_all(folder); }
-    std::string In(const std::string& name) const { return "'" + (folder / name).string() + "'"; }
+    // Built by appending: g++ 12 at -O3 warns falsely on a literal added to a temporary string.
+    std::string In(const std::string& name) const
+    {
+        std::string quoted = "'";
+        quoted += (folder / name).string();
+        quoted += '\'';
+        return quoted;
+    }
 
     fs::path folder;
 };

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -170,7 +171,12 @@ public:
         text_ += "]\n";
     }
     void Integer(std::string_view key, const int& value, int) { Line(key, std::to_string(value)); }
-    void Colour(std::string_view key, const TColorRef& colour) { Line(key, std::to_string(colour)); }
+    // Colours are read as signed 32-bit numbers, so they are written as such:
+    // a value above 2^31 (a negative number in a hand-made file) reads back.
+    void Colour(std::string_view key, const TColorRef& colour)
+    {
+        Line(key, std::to_string(static_cast<std::int32_t>(colour)));
+    }
     void Flag(std::string_view key, const bool& flag) { Line(key, flag ? "1" : "0"); }
     void Text(std::string_view key, const std::string& text) { Line(key, text); }
     void Material(std::string_view key, const std::int8_t& material) { Line(key, std::to_string(material)); }

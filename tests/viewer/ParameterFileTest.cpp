@@ -64,6 +64,13 @@ TEST(ParameterFile, EveryKeyWrittenIsReadBack)
     }
 }
 
+TEST(ParameterFile, ANegativeColourWrittenBackReadsTheSame)
+{
+    const TParameterValues read = Read("[Gradients Section]\nGradient14=-5701800\n");
+    EXPECT_EQ(read.Gradient[14], static_cast<TColorRef>(-5701800));
+    EXPECT_EQ(Read(FormatParameterText(read)), read);
+}
+
 TEST(ParameterFile, IsWrittenAsSectionsOfKeysInOrder)
 {
     TParameterValues values;

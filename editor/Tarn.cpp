@@ -3,6 +3,7 @@
 #include "controls/EnhTrackBar.h"
 #include "controls/FlEdit.h"
 #include "controls/HelpWindow.h"
+#include "controls/MenuItems.h"
 #include "editor/ColourSet.h"
 #include "editor/EditorMessages.h"
 #include "editor/FractalParameters.h"
@@ -176,10 +177,7 @@ void TTarnForm::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu");
     const auto addItem = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return action;
+        return AddMenuItem(menu, name, caption, this, [this, handler] { (this->*handler)(); });
     };
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("File1");

@@ -1,6 +1,7 @@
 #include "editor/section.h"
 
 #include "controls/Chart.h"
+#include "controls/MenuItems.h"
 #include "controls/Messages.h"
 #include "editor/Notifications.h"
 #include "editor/QtPicture.h"
@@ -64,10 +65,7 @@ void TSectionForm::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName("SectionMenu");
     const auto addItem = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return action;
+        return AddMenuItem(menu, name, caption, this, [this, handler] { (this->*handler)(); });
     };
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("SectionFile");

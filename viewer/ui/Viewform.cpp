@@ -1,6 +1,7 @@
 #include "viewer/ui/Viewform.h"
 
 #include "controls/HelpWindow.h"
+#include "controls/MenuItems.h"
 #include "controls/Messages.h"
 #include "model/SettingsStore.h"
 #include "viewer/anim/AnimMessages.h"
@@ -111,10 +112,7 @@ void TViewer::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu");
     const auto addItem = [this](QMenu* menu, const char* name, const char* caption, void (TViewer::*command)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, command] { WhenIdle(command); });
-        return action;
+        return AddMenuItem(menu, name, caption, this, [this, command] { WhenIdle(command); });
     };
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("File1");

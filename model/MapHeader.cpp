@@ -87,4 +87,9 @@ void ApplyNewMapValues(TMapHeader& h)
     h.ValleyEffect = 0;
 }
 
+double DrawnVerticalScale(double verticalScale)
+{
+    return std::isfinite(verticalScale) && verticalScale > 0 ? verticalScale : 1.0;
+}
+
 }  // namespace tarn

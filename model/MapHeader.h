@@ -147,4 +147,10 @@ struct TMapHeader {
 // are set by whoever makes the map); "kept" fields keep what they held.
 void ApplyNewMapValues(TMapHeader& header);
 
+// The vertical exaggeration a map is drawn and flown at: its VerticalScale,
+// or 1.0 (100 %) when that is not a positive number, as in a header the
+// viewer's parameters dialog never set (a new map keeps the 0 of the first
+// map after start-up).
+double DrawnVerticalScale(double verticalScale);
+
 }  // namespace tarn

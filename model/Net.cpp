@@ -229,4 +229,14 @@ double TNet::HorizontalScale() const
     return divisor != 0 ? MapHeader.WorldWidth / divisor : 0.0;
 }
 
+double TNet::HeightDivisor() const
+{
+    const double unit = MapHeader.MapUnits == static_cast<std::int16_t>(MapUnits::MicroMetric) ? 100.0 : 1.0;
+    // A header without spacing has no horizontal scale; it is drawn as if
+    // one world unit were one height unit rather than flattened to nothing.
+    const double scale = HorizontalScale();
+    const double heightUnit = std::isfinite(scale) && scale > 0 ? unit / scale : unit;
+    return heightUnit * 100.0 / DrawnVerticalScale(MapHeader.VerticalScale);
+}
+
 }  // namespace tarn

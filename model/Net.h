@@ -98,6 +98,11 @@ public:
     TWorldPoint GetCorner(int corner) const;
     TWorldPoint GetWorldSize() const;
     double HorizontalScale() const;
+    // Map height units per scene unit: 100 * u / VerticalScale, where u is 1
+    // (100 for MicroMetric tenths) over the horizontal scale. A
+    // VerticalScale of 0 (a header never set by the viewer's parameters
+    // dialog) is taken as 100 % (DrawnVerticalScale).
+    double HeightDivisor() const;
 
     // The LEM file (LemFile.cpp). SaveToStream writes a whole file;
     // LoadFromStream reads one and returns false when the user aborted.

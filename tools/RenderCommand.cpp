@@ -56,8 +56,7 @@ int RunRender(const TRenderOptions& options)
     const TDibPicture picture = ReadPicture(context.Width(), context.Height());
     if (ShowsOneColour(picture))
         std::fputs("tarntool render: the picture is all one colour: the camera may be inside or below the ground, "
-                   "or looking away from the map (a new or imported map keeps the new-map view until it is set "
-                   "in flyview's Parameters dialog)\n",
+                   "or looking away from the map (set the view in flyview's Parameters dialog)\n",
                    stderr);
     WriteBmpFile(options.output, picture);
     return scene.ActorsMissing() ? kExitIncomplete : kExitSuccess;

@@ -1,5 +1,6 @@
 #include "tools/ToolScene.h"
 
+#include "model/MapView.h"
 #include "tools/LoadMap.h"
 #include "viewer/render/ViewCheck.h"
 
@@ -28,6 +29,7 @@ TToolScene::TToolScene(const TSceneOptions& options, const char* commandName)
 {
     const std::filesystem::path mapFile = options.map;
     LoadMapOrRefuse(mapFile, net);
+    ViewWholeMapIfNewView(net);
     if (const auto warning = SettleView(net.MapHeader))
         std::fprintf(stderr, "%s: %s\n", commandName_, warning->c_str());
     net.ActorDirectory = options.actors.empty() ? mapFile.parent_path().string() : options.actors;

@@ -105,6 +105,25 @@ TEST_F(RenderCommand, DrawsTheSamePictureEveryTimeAndTheDefaultSizeIs640By480)
     EXPECT_EQ(Bytes("a.bmp").size(), 54u + 640u * 3u * 480u);
 }
 
+TEST_F(RenderCommand, AMapThatStillHasTheNewMapViewIsDrawnWhole)
+{
+    // Ground high above the new-map camera's 50 units, as an imported map has.
+    SaveMap("imported.lem", [](TViewNet& net) {
+        for (auto& point : net.Points())
+            point.Height = static_cast<std::int16_t>(300 + point.X % 7 * 20);
+        net.UpdateSquares();
+        net.MapHeader.CameraPos = {-50, -50, 50};
+        net.MapHeader.TargetPos = {0, 0, 0};
+    });
+    ASSERT_EQ(RenderTelling({Path("imported.lem"), "-o", Path("whole.bmp"), "--size", "160x120"}),
+              tool::kExitSuccess);
+    EXPECT_FALSE(Told("all one colour")) << told_;
+    const TDibPicture picture = ReadBmpFile(Path("whole.bmp"));
+    const Rgb sky{40, 60, 200};
+    EXPECT_EQ(picture.PixelAt(80, 2), sky) << "sky above the far edge";
+    EXPECT_NE(picture.PixelAt(80, 60), sky) << "the map in the middle";
+}
+
 TEST_F(RenderCommand, APictureOfOneColourSaysThatNothingOfTheMapIsInView)
 {
     ASSERT_EQ(RenderTelling({Path("flat.lem"), "-o", Path("seen.bmp")}), tool::kExitSuccess);

@@ -89,6 +89,10 @@ TEST(ScaleSpin, IsThePercentOfTheVerticalScale)
     EXPECT_EQ(ScalePercentOf(1), 100);
     EXPECT_EQ(ScalePercentOf(0.375), 38);
     EXPECT_EQ(ScalePercentOf(0.125), 12);
+    // A scale never set is drawn at 100 %, and the dialog must not turn it
+    // into its lowest 1 % when closed with OK.
+    EXPECT_EQ(ScalePercentOf(0), 100);
+    EXPECT_EQ(ScalePercentOf(-2), 100);
     EXPECT_DOUBLE_EQ(VerticalScaleOf(250), 2.5);
     EXPECT_DOUBLE_EQ(VerticalScaleOf(1), 0.01);
 }

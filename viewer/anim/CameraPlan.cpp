@@ -39,7 +39,7 @@ void LowerTarget(TCameraSetup& setup, double viewAngleDegrees)
 
 double FlightHeightFactor(const TMapHeader& header)
 {
-    const double vertical = std::isfinite(header.VerticalScale) && header.VerticalScale != 0 ? header.VerticalScale : 1;
+    const double vertical = DrawnVerticalScale(header.VerticalScale);
     return header.ShortSide != 0 ? vertical / header.ShortSide : vertical;
 }
 

@@ -125,22 +125,6 @@ void TViewNet::SetFrameInfo(int frameNumber, int frameCount)
     frameCount_ = frameCount;
 }
 
-double TViewNet::HeightUnit() const
-{
-    const double unit = MapHeader.MapUnits == static_cast<std::int16_t>(MapUnits::MicroMetric) ? 100.0 : 1.0;
-    // A header without spacing has no horizontal scale; it is drawn as if
-    // one world unit were one height unit rather than flattened to nothing.
-    const double scale = HorizontalScale();
-    return std::isfinite(scale) && scale > 0 ? unit / scale : unit;
-}
-
-double TViewNet::HeightDivisor() const
-{
-    const double vertical = MapHeader.VerticalScale;
-    const double scale = std::isfinite(vertical) && vertical != 0 ? vertical : 1.0;
-    return HeightUnit() * 100.0 / scale;
-}
-
 std::array<double, 3> TViewNet::ScenePosition(const TMapPoint& point) const
 {
     return {point.x / 100.0, point.height / HeightDivisor(), -point.y / 100.0};

@@ -49,10 +49,6 @@ public:
     // Frame number and frame count of an animation; 0, 0 for a still picture.
     void SetFrameInfo(int frameNumber, int frameCount);
 
-    // Map height units per scene unit: 100 * heightUnit / VerticalScale. A
-    // VerticalScale of 0 (a header never set by the parameters dialog) is
-    // taken as 100 %.
-    double HeightDivisor() const;
     // Where a map point lies in scene coordinates.
     std::array<double, 3> ScenePosition(const TMapPoint& point) const;
 
@@ -184,7 +180,6 @@ private:
     bool NeedsTexture(unsigned texture, bool reload) const;
     bool RowsFromNorth() const;
     void SetStep(IProgress* progress, std::string_view step);
-    double HeightUnit() const;
     TSceneCache& Cache();
 
     int viewWidth_ = 640;

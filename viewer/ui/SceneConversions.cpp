@@ -1,5 +1,7 @@
 #include "viewer/ui/SceneConversions.h"
 
+#include "model/MapHeader.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -54,8 +56,7 @@ std::optional<TWorldXY> WorldPointOf(TPixel marker, const TPositioningGeometry& 
 
 double HeightFactor(double verticalScale, int shortSide)
 {
-    const double scale = std::isfinite(verticalScale) && verticalScale > 0 ? verticalScale : 1.0;
-    return scale / std::max(shortSide, 1);
+    return DrawnVerticalScale(verticalScale) / std::max(shortSide, 1);
 }
 
 int HeightSpinValue(double worldZ, double heightFactor, int valueWhenUnset)
@@ -76,7 +77,7 @@ double WorldHeightOf(int spinValue, double heightFactor)
 
 int ScalePercentOf(double verticalScale)
 {
-    return RoundToInt(verticalScale * 100).value_or(100);
+    return RoundToInt(DrawnVerticalScale(verticalScale) * 100).value_or(100);
 }
 
 double VerticalScaleOf(int percent)

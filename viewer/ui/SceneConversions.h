@@ -59,7 +59,8 @@ int HeightSpinValue(double worldZ, double heightFactor, int valueWhenUnset);
 // taken without the rounding error of the factor.
 double WorldHeightOf(int spinValue, double heightFactor);
 
-// "Vertical Scaling %": round(VerticalScale * 100); back as value * 0.01.
+// "Vertical Scaling %": round(VerticalScale * 100), 100 for a scale the
+// map is drawn at 100 % (DrawnVerticalScale); back as value * 0.01.
 int ScalePercentOf(double verticalScale);
 double VerticalScaleOf(int percent);
 

@@ -6,6 +6,7 @@
 #include "controls/Messages.h"
 #include "model/Errors.h"
 #include "model/LemFileIO.h"
+#include "model/MapView.h"
 #include "viewer/render/ViewNet.h"
 #include "viewer/ui/BusyState.h"
 #include "viewer/ui/GLPanel.h"
@@ -74,6 +75,7 @@ void TViewer::LoadMap(const QString& fileName)
         return;
     }
     mapFileName_ = fileName;
+    ViewWholeMapIfNewView(*net_);
     viewParameters_ = net_->MapHeader;
     net_->OverlayReload = true;
     if (!RunParameters(true))

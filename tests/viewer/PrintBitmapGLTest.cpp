@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -185,4 +187,34 @@ TEST_F(PrintBitmap, AFolderThatCannotBeWrittenGivesTheErrorAndTheWindowWorksOn)
     EXPECT_TRUE(Find<QToolButton>(viewer.get(), "RedrawButton")->isEnabled());
     EXPECT_FALSE(Find<QToolButton>(viewer.get(), "AbortButton")->isEnabled());
     ExpectTheWindowAsBefore();
+}
+
+TEST_F(PrintBitmap, AbortStopsTheDrawAndNothingIsWritten)
+{
+    // A deep subdivision makes a draw long enough to abort; the window's
+    // own draw at that depth is aborted too.
+    auto* abort = Find<QToolButton>(viewer.get(), "AbortButton");
+    WhenModal([abort](QWidget* parameters) {
+        ClickTab(Find<QTabWidget>(parameters, "MainPageControl"), 1);
+        TypeInto(Find(parameters, "FractalDepthEdit"), "6");
+        QTimer::singleShot(300, [abort] { Click(abort); });
+        Click(Find(parameters, "OKBtn"));
+    });
+    Click(Find(viewer.get(), "ParametersButton"));
+    const TDibPicture partial = panel->Picture();
+
+    bool busyWhileDrawing = false;
+    CreatePrintBitmap([&](QWidget* dialog) {
+        ChooseItem(*Find<QComboBox>(dialog, "SizeCombo"), "5120 x 3840.");
+        QTimer::singleShot(300, [&] {
+            busyWhileDrawing = abort->isEnabled() && !Find<QToolButton>(viewer.get(), "RedrawButton")->isEnabled();
+            Click(abort);
+        });
+        Click(Find(dialog, "OKBtn"));
+    });
+    EXPECT_TRUE(busyWhileDrawing);
+    EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
+    EXPECT_FALSE(fs::exists(folder / "print.bmp"));
+    EXPECT_FALSE(abort->isEnabled());
+    EXPECT_EQ(panel->Picture().bits, partial.bits);
 }

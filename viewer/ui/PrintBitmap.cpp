@@ -49,6 +49,9 @@ TPrintBitmapDlg::TPrintBitmapDlg(THelpWindow* help, QWidget* parent) : QDialog(p
     fileCaption->setObjectName("Label2");
     auto* choose = MakeButton(this, "GetOverlay", "...", "Select overlay bitmap");
     choose->setAccessibleName("Choose the print bitmap file");
+    // A narrow button beside a field wide enough for a folder and a name.
+    choose->setFixedWidth(choose->sizeHint().height() + 8);
+    printFile_->setMinimumWidth(printFile_->fontMetrics().horizontalAdvance('x') * 32);
     fields->addWidget(fileCaption, 1, 0);
     fields->addWidget(printFile_, 1, 1);
     fields->addWidget(choose, 1, 2);

@@ -16,7 +16,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTimer>
@@ -99,10 +98,7 @@ TEST_F(PrintBitmap, WritesTheWindowsViewAtTheSizeChosenWithTheKeyboard)
     CreatePrintBitmap([&file](QWidget* dialog) {
         auto* sizes = Find<QComboBox>(dialog, "SizeCombo");
         ChooseItem(*sizes, "2048 x 1536.");
-        auto* name = Find<QLineEdit>(dialog, "PrintFile");
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(name, QString::fromStdString(file.string()));
+        TypeInto(Find(dialog, "PrintFile"), QString::fromStdString(file.string()), false);
         Click(Find(dialog, "OKBtn"));
     });
     EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
@@ -138,11 +134,7 @@ TEST_F(PrintBitmap, EnterConfirmsASizePickedWithTheMouse)
         const QRect item = list->visualRect(sizes->model()->index(1, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
         ASSERT_TRUE(WaitFor([list] { return !list->isVisible(); }));
-        auto* name = Find<QLineEdit>(dialog, "PrintFile");
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(name, "Small.BMP");
-        QTest::keyClick(name, Qt::Key_Return);
+        TypeInto(Find(dialog, "PrintFile"), "Small.BMP");
     });
     EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
     // Written under its short, lower-case name in the current folder.
@@ -158,11 +150,7 @@ TEST_F(PrintBitmap, AnEmptyNameIsRefusedAndNothingIsWritten)
 {
     bool stillOpen = false;
     CreatePrintBitmap([&](QWidget* dialog) {
-        auto* name = Find<QLineEdit>(dialog, "PrintFile");
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(name, Qt::Key_Backspace);
-        QTest::keyClicks(name, "   ");
+        TypeInto(Find(dialog, "PrintFile"), "   ", false);
         Click(Find(dialog, "OKBtn"));
         stillOpen = dialog->isVisible();
         Click(Find(dialog, "CancelBtn"));
@@ -176,10 +164,8 @@ TEST_F(PrintBitmap, AnEmptyNameIsRefusedAndNothingIsWritten)
 TEST_F(PrintBitmap, AFolderThatCannotBeWrittenGivesTheErrorAndTheWindowWorksOn)
 {
     CreatePrintBitmap([this](QWidget* dialog) {
-        auto* name = Find<QLineEdit>(dialog, "PrintFile");
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(name, QString::fromStdString((folder / "missing" / "print.bmp").string()));
+        TypeInto(Find(dialog, "PrintFile"), QString::fromStdString((folder / "missing" / "print.bmp").string()),
+                 false);
         Click(Find(dialog, "OKBtn"));
     });
     EXPECT_EQ(shown, QStringList{"E0090 Error writing picture file"});

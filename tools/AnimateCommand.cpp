@@ -48,7 +48,7 @@ int RunAnimate(const TAnimateOptions& options)
     }
     const auto size = *ParseNumberPair(options.size, 'x');
     TOffscreenFrames renderer(scene.net, static_cast<int>(size.first), static_cast<int>(size.second),
-                              options.antialias ? 2 : 1, "Creating Animation");
+                              SupersampleFactor(options.antialias), "Creating Animation");
     const int written = WriteFlightFrames(cameras, range, options.prefix, renderer);
     scene.ReportMissingSky();
     std::printf("%d frames written, %s to %s\n", written, FrameFileName(options.prefix, range.first).c_str(),

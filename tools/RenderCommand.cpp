@@ -82,7 +82,8 @@ TCommand AddRenderCommand(CLI::App& tool)
                     "writes the picture as a 24-bit BMP file, as the viewer's Save Picture does.\n"
                     "A textured sky without a --sky picture is drawn as the plain sky. When actors\n"
                     "the map asks for cannot be read, the picture is written without them, the\n"
-                    "messages name the files, and the exit code is 3.");
+                    "messages name the files, and the exit code is 3. With --size up to\n"
+                    "8192x8192 it also makes the large pictures of flyview's Create Print Bitmap.");
     command->add_option("-o,--output", options->output, "the BMP picture to write")
         ->required()
         ->option_text("PICTURE.bmp");

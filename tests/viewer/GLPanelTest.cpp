@@ -3,6 +3,7 @@
 // framebuffer path for pictures larger than the window.
 #include "TestFolder.h"
 
+#include "model/Errors.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/PictureImage.h"
 
@@ -180,6 +181,85 @@ TEST_F(GLPanel, DrawsPicturesLargerThanTheWindowIntoAFramebuffer)
     EXPECT_EQ(picture.PixelAt(599, 899), kRed);
     EXPECT_EQ(picture.PixelAt(600, 0), kBlue);
     EXPECT_EQ(picture.PixelAt(1199, 899), kBlue);
+}
+
+TEST_F(GLPanel, ABitmapDrawThatLetsEventsRunGoesOnInItsFramebuffer)
+{
+    panel->SetGLFlags(panel->GLFlags() | GLf_DRAW_TO_BITMAP);
+    panel->SetBitmapSize({600, 400});
+    // Red, then the events a progress pump lets run, then the right half blue.
+    panel->OnGLDraw = [](TGLPanel& sender) {
+        glViewport(0, 0, 600, 400);
+        glClearColor(1, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        sender.update();
+        sender.ProcessMessages();
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(300, 0, 300, 400);
+        glClearColor(0, 0, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glDisable(GL_SCISSOR_TEST);
+    };
+    panel->Redraw();
+    EXPECT_EQ(panel->Picture().PixelAt(0, 0), kRed);
+    EXPECT_EQ(panel->Picture().PixelAt(599, 399), kBlue);
+}
+
+TEST_F(GLPanel, DrawsABitmapWithoutTouchingTheKeptPicture)
+{
+    panel->GLObjectLoaded = true;
+    panel->OnGLDraw = [](TGLPanel& sender) { DrawHalves(sender.DrawSize().width(), sender.DrawSize().height()); };
+    panel->Redraw();
+    const TDibPicture kept = panel->Picture();
+
+    const TDibPicture bitmap = panel->DrawBitmap({1000, 700});
+    ASSERT_EQ(bitmap.width, 1000);
+    ASSERT_EQ(bitmap.height, 700);
+    EXPECT_EQ(bitmap.PixelAt(499, 699), kRed);
+    EXPECT_EQ(bitmap.PixelAt(500, 0), kBlue);
+    EXPECT_EQ(panel->Picture().bits, kept.bits);
+    const QImage shown = panel->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(270, 195), QColor(Qt::blue));
+    EXPECT_EQ(panel->DrawSize(), QSize(275, 200));
+}
+
+TEST_F(GLPanel, AContextStartedForABitmapIsSizedToTheBitmap)
+{
+    QSize resizedTo;
+    panel->OnResize = [&resizedTo](TGLPanel& sender) { resizedTo = sender.DrawSize(); };
+    window.setFixedSize(300, 220);
+    QTest::qWait(50);
+    EXPECT_EQ(resizedTo, QSize(300, 220));
+    panel->DrawBitmap({800, 600});
+    EXPECT_EQ(resizedTo, QSize(800, 600));
+}
+
+TEST_F(GLPanel, RefusesABitmapLargerThanOpenGLDraws)
+{
+    try {
+        panel->DrawBitmap({40000, 16});
+        ADD_FAILURE() << "no refusal";
+    } catch (const ETarnError& error) {
+        EXPECT_EQ(error.code(), "E0093");
+    }
+    EXPECT_TRUE(events.empty());
+    // The panel draws on afterwards.
+    panel->GLObjectLoaded = true;
+    panel->Redraw();
+    EXPECT_EQ(panel->Picture().PixelAt(0, 0), kRed);
+}
+
+TEST_F(GLPanel, ShowsAPictureDrawnElsewhere)
+{
+    auto picture = TDibPicture::Blank(275, 200);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 275; ++x)
+            picture.SetPixel(x, y, kBlue);
+    panel->ShowPicture(picture);
+    EXPECT_EQ(panel->Picture().bits, picture.bits);
+    QTest::qWait(50);
+    EXPECT_EQ(panel->grab().toImage().pixelColor(10, 10), QColor(Qt::blue));
 }
 
 TEST_F(GLPanel, AnExceptionFromTheDrawPassesThroughAndTheNextDrawWorks)

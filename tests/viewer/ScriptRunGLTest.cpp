@@ -1,5 +1,6 @@
 // Run Script on a real (virtual) display: a flight writes its numbered
 // frames at the chosen size and a panorama its strips, over the sample map.
+#include "PictureDifference.h"
 #include "TestFolder.h"
 #include "UserActions.h"
 
@@ -7,10 +8,13 @@
 #include "exchange/BmpCodec.h"
 #include "model/SettingsStore.h"
 #include "viewer/render/ViewNet.h"
+#include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Viewform.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +102,46 @@ TEST_F(ScriptRun, FlightWritesOneFrameFewerThanItsPointsAtTheChosenSize)
     EXPECT_FALSE(fs::exists(folder / "fly004.bmp"));
     EXPECT_NE(ReadBmpFile(folder / "fly000.bmp").bits, ReadBmpFile(folder / "fly003.bmp").bits);
     EXPECT_EQ(viewer->Map().MapHeader.CameraPos, camera);
+}
+
+TEST_F(ScriptRun, AntialiasedFramesAreTarntoolsAndDifferOnlyAlongEdges)
+{
+    LoadScript("flight.srp", 4);
+    const auto run = [this](const char* prefix, bool antialias) {
+        WhenModal([prefix, antialias](QWidget* dialog) {
+            TypeInto(Find(dialog, "FilePattern"), prefix, false);
+            Click(Find(dialog, "Size2"));
+            auto* box = Find<QCheckBox>(dialog, "AntiAlias");
+            if (box->isChecked() != antialias)
+                Click(box);
+            Click(Find(dialog, "OKBtn"));
+        });
+        Click(Find(viewer.get(), "RunScriptButton"));
+    };
+    run("aa", true);
+    // The window keeps the last frame, as after a run without antialiasing.
+    EXPECT_EQ(Find<TGLPanel>(viewer.get(), "MainGLPanel")->Picture().bits, ReadBmpFile(folder / "aa001.bmp").bits);
+    run("plain", false);
+    EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
+    const TDibPicture smooth = ReadBmpFile(folder / "aa000.bmp");
+    const TDibPicture plain = ReadBmpFile(folder / "plain000.bmp");
+    ASSERT_EQ(smooth.width, 320);
+    ASSERT_EQ(smooth.height, 240);
+    ASSERT_EQ(smooth.bits.size(), plain.bits.size());
+
+    const int status = QProcess::execute(TARN_TARNTOOL, {"animate", "sample.lem", "flight.srp", "--prefix", "tool",
+                                                         "--size", "320x240", "--antialias"});
+    ASSERT_EQ(status, 0);
+    const TDibPicture tool = ReadBmpFile(folder / "tool000.bmp");
+    ASSERT_EQ(tool.bits.size(), smooth.bits.size());
+    const double fromTool = MeanDifference(smooth, tool);
+    const double fromPlain = MeanDifference(smooth, plain);
+    std::cout << "mean difference from tarntool's antialiased frame " << fromTool << ", from the plain frame "
+              << fromPlain << "\n";
+    EXPECT_LT(fromTool, 0.1);
+    // Smoothed edges only: a small share of the picture changes, and not by much.
+    EXPECT_GT(fromPlain, 0.02);
+    EXPECT_LT(fromPlain, 2.0);
 }
 
 TEST_F(ScriptRun, PanoramaOf38LinesIs36StripsSideBySide)

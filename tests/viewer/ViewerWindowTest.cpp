@@ -6,11 +6,13 @@
 
 #include "controls/HelpWindow.h"
 #include "controls/Messages.h"
+#include "tests/common/UserActions.h"
 #include "model/SettingsStore.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Viewform.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QSpinBox>
 #include <QRegularExpression>
 #include <QToolButton>
@@ -29,8 +31,8 @@ constexpr std::size_t kViewerModeOffset = 355;
 constexpr std::size_t kSmoothingOffset = 2336;
 constexpr std::size_t kLightAzOffset = 266;
 
-const char* const kMapActions[] = {"ViewParameters", "MakePath",      "LoadScript", "CopyAsBitmap",
-                                   "SavePicture",    "SavePictureAs", "Redraw"};
+const char* const kMapActions[] = {"ViewParameters", "MakePath",      "LoadScript",        "CopyAsBitmap",
+                                   "SavePicture",    "SavePictureAs", "CreatePrintBitmap", "Redraw"};
 
 class ViewerWindow : public TestFolder {
 protected:
@@ -219,6 +221,32 @@ TEST_F(ViewerWindow, HelpContentsShowsTheViewersFirstPage)
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->CurrentTopic(), 1);
     EXPECT_TRUE(help->PageText().contains("Ravelstride"));
+}
+
+TEST_F(ViewerWindow, ThePrintBitmapDialogKeepsTheFileChosenAndHasItsOwnHelp)
+{
+    Load(map);
+    const fs::path chosen = folder / "Poster.bmp";
+    WhenModal([&chosen](QWidget* dialog) {
+        EXPECT_EQ(Find<QComboBox>(dialog, "SizeCombo")->currentText(), "800 x 600.");
+        EXPECT_EQ(Find<QLineEdit>(dialog, "PrintFile")->text(), "print.bmp");
+        WhenModal([&chosen](QWidget* save) { ChooseFile(save, QString::fromStdString(chosen.string())); });
+        Click(Find(dialog, "GetOverlay"));
+        Click(Find(dialog, "HelpBtn"));
+        Click(Find(dialog, "CancelBtn"));
+    });
+    ChooseMenuItem(*viewer, "File1", "CreatePrintBitmap");
+    auto* help = Find<THelpWindow>(viewer.get(), "HelpWindow");
+    EXPECT_EQ(help->CurrentTopic(), 22);
+    EXPECT_TRUE(help->PageText().contains("Create Print Bitmap"));
+    QString shownName;
+    WhenModal([&shownName](QWidget* dialog) {
+        shownName = Find<QLineEdit>(dialog, "PrintFile")->text();
+        Click(Find(dialog, "CancelBtn"));
+    });
+    ChooseMenuItem(*viewer, "File1", "CreatePrintBitmap");
+    EXPECT_EQ(shownName, QString::fromStdString((folder / "poster.bmp").string()));
+    EXPECT_FALSE(fs::exists(chosen));
 }
 
 TEST_F(ViewerWindow, HintsFollowTheSettingAtStart)

@@ -101,4 +101,9 @@ TDibPicture Downsample(const TDibPicture& picture, int factor)
     return result;
 }
 
+int SupersampleFactor(bool antialias)
+{
+    return antialias ? 2 : 1;
+}
+
 }  // namespace tarn

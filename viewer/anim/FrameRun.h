@@ -61,4 +61,9 @@ TDibPicture AssemblePanorama(const std::vector<TCameraSetup>& cameras, IFrameRen
 // times larger becomes an antialiased one of the wanted size.
 TDibPicture Downsample(const TDibPicture& picture, int factor);
 
+// How many times wider and higher a frame is drawn before it is Downsampled:
+// 2 with antialiasing, else 1. The viewer's runs and tarntool's use it alike,
+// so their frames match.
+int SupersampleFactor(bool antialias);
+
 }  // namespace tarn

@@ -260,32 +260,61 @@ void TGLPanel::Redraw()
 
 void TGLPanel::RedrawToBitmap()
 {
+    picture_ = DrawBitmap(BitmapSize());
+}
+
+TDibPicture TGLPanel::DrawBitmap(QSize size)
+{
     if (!MakeCurrent())
         throw ETarnError(msg::NoOpenGL);
-    const QSize size = BitmapSize();
     QOpenGLFramebufferObject bitmap(size, QOpenGLFramebufferObject::Depth);
+    if (!bitmap.isValid())
+        throw ETarnError(msg::BitmapTooLarge);
+    bitmap_ = &bitmap;
     bitmap.bind();
-    StartContextIfNeeded();
     try {
+        StartContextIfNeeded();
         DrawWithTimer();
     } catch (...) {
+        bitmap_ = nullptr;
         bitmap.release();
         throw;
     }
+    bitmap_ = nullptr;
     // Events run during the draw may have made another context current.
     surface_->makeCurrent();
     bitmap.bind();
-    picture_ = ReadPicture(size.width(), size.height());
+    TDibPicture picture = ReadPicture(size.width(), size.height());
     bitmap.release();
     surfaceShowsPicture_ = false;
     surface_->update();
+    return picture;
+}
+
+QSize TGLPanel::DrawSize() const
+{
+    return bitmap_ ? bitmap_->size() : PixelSize();
+}
+
+void TGLPanel::ShowPicture(TDibPicture picture)
+{
+    picture_ = std::move(picture);
+    surfaceShowsPicture_ = false;
+    if (surface_)
+        surface_->update();
+    update();
 }
 
 void TGLPanel::ProcessMessages()
 {
     QCoreApplication::processEvents();
-    if (drawing_ && surface_ && surface_->isValid())
-        surface_->makeCurrent();
+    if (!drawing_ || !surface_ || !surface_->isValid())
+        return;
+    // Making the widget's context current binds the widget's own
+    // framebuffer; a bitmap draw goes on in its framebuffer object.
+    surface_->makeCurrent();
+    if (bitmap_)
+        bitmap_->bind();
 }
 
 void TGLPanel::PaintSurface()

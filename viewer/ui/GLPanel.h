@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 
+class QOpenGLFramebufferObject;
 class QPainter;
 class QTimer;
 
@@ -51,7 +52,8 @@ int ColourBitsForDisplay(int displayDepth);
 // every resize, calls OnGLInit, OnGLPrep and OnResize in that order, then
 // OnGLDraw; with GLObjectLoaded the picture is read back afterwards. With
 // GLf_DRAW_TO_BITMAP the picture is drawn into a framebuffer object of
-// BitmapSize() instead, which may be larger than the window.
+// BitmapSize() instead, which may be larger than the window; DrawBitmap
+// draws such a picture without keeping it.
 class TGLPanel : public QWidget {
     Q_OBJECT
 
@@ -98,6 +100,18 @@ public:
     // The size the bitmap path draws at; the panel's own size until set.
     QSize BitmapSize() const;
     void SetBitmapSize(QSize size) { bitmapSize_ = size; }
+    // Draws into a framebuffer object of `size` (which may be larger than
+    // the window) and gives the picture back; the kept picture and what the
+    // window shows stay as they are. Throws ETarnError E0140 without an
+    // OpenGL surface and E0093 when OpenGL cannot make a framebuffer that
+    // large; an exception from OnGLDraw passes through.
+    TDibPicture DrawBitmap(QSize size);
+    // The pixel size of the picture being drawn: the framebuffer object's
+    // during a bitmap draw, else the panel's.
+    QSize DrawSize() const;
+    // Keeps a picture drawn elsewhere (of the panel's size) as the panel's
+    // own and shows it.
+    void ShowPicture(TDibPicture picture);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -126,6 +140,8 @@ private:
     // Whether the surface's framebuffer holds the kept picture already.
     bool surfaceShowsPicture_ = false;
     QSize bitmapSize_;
+    // The framebuffer object a bitmap draw goes into, while it runs.
+    QOpenGLFramebufferObject* bitmap_ = nullptr;
     TDibPicture picture_;
 };
 

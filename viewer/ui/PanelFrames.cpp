@@ -5,8 +5,8 @@
 
 namespace tarn {
 
-TPanelFrames::TPanelFrames(TViewNet& net, TGLPanel& panel, std::function<void()> betweenFrames)
-    : net_(net), panel_(panel), betweenFrames_(std::move(betweenFrames))
+TPanelFrames::TPanelFrames(TViewNet& net, TGLPanel& panel, int supersample, std::function<void()> betweenFrames)
+    : net_(net), panel_(panel), supersample_(supersample), betweenFrames_(std::move(betweenFrames))
 {
     net_.AbortLoad = false;
 }
@@ -18,11 +18,27 @@ std::optional<TDibPicture> TPanelFrames::Render(const TCameraSetup& setup, int f
     net_.MapHeader.CameraPos = setup.camera;
     net_.MapHeader.TargetPos = setup.target;
     net_.SetFrameInfo(frameNumber, frameCount);
-    panel_.Redraw();
+    TDibPicture picture;
+    if (supersample_ > 1) {
+        picture = DrawSupersampled();
+    } else {
+        panel_.Redraw();
+        picture = panel_.Picture();
+    }
     if (net_.AbortLoad)
         return std::nullopt;
-    TDibPicture picture = panel_.Picture();
     betweenFrames_();
+    return picture;
+}
+
+TDibPicture TPanelFrames::DrawSupersampled()
+{
+    const QSize frameSize = panel_.DrawSize();
+    const QSize drawSize = frameSize * supersample_;
+    net_.SetViewSize(drawSize.width(), drawSize.height());
+    TDibPicture picture = Downsample(panel_.DrawBitmap(drawSize), supersample_);
+    net_.SetViewSize(frameSize.width(), frameSize.height());
+    panel_.ShowPicture(picture);
     return picture;
 }
 

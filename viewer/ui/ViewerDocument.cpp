@@ -13,6 +13,7 @@
 #include "viewer/ui/HeaderWriteBack.h"
 #include "viewer/ui/Hints.h"
 #include "viewer/ui/Makepath.h"
+#include "viewer/ui/PrintBitmap.h"
 #include "viewer/ui/Projparm.h"
 #include "viewer/ui/StatusBar.h"
 
@@ -35,6 +36,24 @@ void ShowError(const std::exception& error)
     const auto* coded = dynamic_cast<const ETarnError*>(&error);
     ShowMessage(QString::fromStdString(error.what()), coded ? QString::fromStdString(coded->caption()) : QString());
 }
+
+// Draws the map at another view size for its lifetime and gives it its
+// own size back afterwards, however the draw ends.
+class TViewSizeChange {
+public:
+    TViewSizeChange(TViewNet& net, QSize size) : net_(net), width_(net.ViewWidth()), height_(net.ViewHeight())
+    {
+        net_.SetViewSize(size.width(), size.height());
+    }
+    ~TViewSizeChange() { net_.SetViewSize(width_, height_); }
+    TViewSizeChange(const TViewSizeChange&) = delete;
+    TViewSizeChange& operator=(const TViewSizeChange&) = delete;
+
+private:
+    TViewNet& net_;
+    int width_;
+    int height_;
+};
 
 }  // namespace
 
@@ -172,6 +191,28 @@ void TViewer::SavePictureAsClick()
         return;
     pictureFileName_ = saveFileDialog_->selectedFiles().first();
     SavePicture(pictureFileName_);
+}
+
+void TViewer::CreatePrintBitmapClick()
+{
+    if (printBitmap_->exec() != QDialog::Accepted)
+        return;
+    try {
+        if (const auto picture = DrawPrintBitmap(printBitmap_->BitmapSize()))
+            WriteBmpFile(ToPath(printBitmap_->FileName()), *picture);
+    } catch (const ETarnError& error) {
+        ShowError(error);
+    }
+}
+
+std::optional<TDibPicture> TViewer::DrawPrintBitmap(QSize size)
+{
+    TBusyState busy(*this);
+    const TViewSizeChange viewSize(*net_, size);
+    TDibPicture picture = mainPanel_->DrawBitmap(size);
+    if (net_->AbortLoad)
+        return std::nullopt;
+    return picture;
 }
 
 void TViewer::CopyAsBitmapClick()

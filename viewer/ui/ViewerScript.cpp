@@ -121,7 +121,7 @@ void TViewer::RunFlight()
     const auto cameras = FlightCameras(script_, FlightHeightFactor(header), params.ViewAngle());
     try {
         TBusyState busy(*this);
-        TPanelFrames frames(*net_, *mainPanel_, &ProcessEvents);
+        TPanelFrames frames(*net_, *mainPanel_, SupersampleFactor(params.AntiAlias()), &ProcessEvents);
         WriteFlightFrames(cameras, {}, params.Prefix().toStdString(), frames);
     } catch (const std::exception& error) {
         ShowMessage(QString::fromUtf8(error.what()));
@@ -152,7 +152,7 @@ void TViewer::RunPanorama()
         TDibPicture panorama;
         {
             TBusyState busy(*this);
-            TPanelFrames frames(*net_, *mainPanel_, &ProcessEvents);
+            TPanelFrames frames(*net_, *mainPanel_, SupersampleFactor(false), &ProcessEvents);
             panorama = AssemblePanorama(cameras, frames);
         }
         WriteBmpFile(panoramaFile_.toStdString(), panorama);

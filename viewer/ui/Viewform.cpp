@@ -10,6 +10,7 @@
 #include "viewer/ui/Hints.h"
 #include "viewer/ui/Makepath.h"
 #include "viewer/ui/PreviewDisplay.h"
+#include "viewer/ui/PrintBitmap.h"
 #include "viewer/ui/Projparm.h"
 #include "viewer/ui/StatusBar.h"
 #include "viewer/ui/TerrainDetails.h"
@@ -99,6 +100,7 @@ void TViewer::BuildDialogs()
     openScript_->setObjectName("OpenScript");
     openScript_->setOption(QFileDialog::DontUseNativeDialog);
     openScript_->setFileMode(QFileDialog::ExistingFile);
+    printBitmap_ = new TPrintBitmapDlg(helpWindow_, this);
 }
 
 void TViewer::SizePanelTo(QSize size)
@@ -119,6 +121,8 @@ void TViewer::BuildMenus()
     addItem(file, "LoadMap", "Load Map", &TViewer::LoadClick);
     QAction* savePicture = addItem(file, "SavePicture", "&Save Picture", &TViewer::SavePictureClick);
     QAction* savePictureAs = addItem(file, "SavePictureAs", "Save Picture &As...", &TViewer::SavePictureAsClick);
+    QAction* printBitmap =
+        addItem(file, "CreatePrintBitmap", "Create &Print Bitmap...", &TViewer::CreatePrintBitmapClick);
     file->addSeparator();
     QAction* exit = file->addAction("&Exit");
     exit->setObjectName("ExitApp");
@@ -140,7 +144,7 @@ void TViewer::BuildMenus()
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("Help1");
     addItem(help, "HelpContents", "Contents", &TViewer::HelpContentsClick);
-    mapActions_ = {parameters, makePath, loadScript, copy, savePicture, savePictureAs, redraw};
+    mapActions_ = {parameters, makePath, loadScript, copy, savePicture, savePictureAs, printBitmap, redraw};
 }
 
 QToolButton* TViewer::AddToolButton(QWidget* bar, const char* name, const char* hint, int glyph)
@@ -196,7 +200,8 @@ void TViewer::BuildPanel()
     mainPanel_->SetGLFlags(GLf_DOUBLEBUFFER | GLf_DRAW_TO_WINDOW | GLf_SUPPORT_OPENGL | GLf_SWAP_COPY);
     mainPanel_->OnGLInit = [this](TGLPanel&) { net_->InitContext(); };
     mainPanel_->OnResize = [this](TGLPanel& panel) {
-        net_->SetViewSize(panel.width(), panel.height());
+        const QSize size = panel.DrawSize();
+        net_->SetViewSize(size.width(), size.height());
         net_->OverlayReload = true;
         panel.update();
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/BmpCodec.h"
 #include "model/MapHeader.h"
 #include "viewer/anim/ScriptFile.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -23,6 +25,7 @@ class TGLPanel;
 class THelpWindow;
 class THintSwitch;
 class TPreviewForm;
+class TPrintBitmapDlg;
 class TProjParms;
 class TTerrainColourDetailsDlg;
 class TViewNet;
@@ -75,6 +78,7 @@ private:
     void SavePictureClick();
     void SavePictureAsClick();
     void CopyAsBitmapClick();
+    void CreatePrintBitmapClick();
     void ViewParametersClick();
     void RedrawClick();
     void MakePathClick();
@@ -93,6 +97,9 @@ private:
     void WriteBackViewParameters();
     void RedrawPanel();
     void SavePicture(const QString& fileName);
+    // The scene as the window shows it, drawn off screen at `size`; none
+    // when the user aborted the draw.
+    std::optional<TDibPicture> DrawPrintBitmap(QSize size);
     void MainGLPanelGLDraw();
     void EnterBusy();
     void LeaveBusy();
@@ -119,6 +126,7 @@ private:
     THelpWindow* helpWindow_;
     TPreviewForm* previewForm_;
     TTerrainColourDetailsDlg* terrainDetails_;
+    TPrintBitmapDlg* printBitmap_;
     std::unique_ptr<TProjParms> projParms_;
     // The path maker of the map shown, made again for every map confirmed.
     std::unique_ptr<TCreatePath> pathMaker_;

@@ -1,5 +1,7 @@
 #include "analysis/gridding/SlopeEstimate.h"
 
+#include "analysis/gridding/LineSlope.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -106,11 +108,12 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
     if (!ticker.pumpNow())
         return std::nullopt;
     const NodeBuckets buckets(columns, rows, known);
+    const KnownPlaces places(columns, rows, known);
     std::vector<NodeSlope> slopes(known.size());
     for (std::size_t k = 0; k < known.size(); ++k) {
         if (k % 256 == 0 && !ticker.tick(static_cast<long long>(k), static_cast<long long>(known.size())))
             return std::nullopt;
-        slopes[k] = FitPlane(buckets, known[k]);
+        slopes[k] = places.onTracedLine(known[k]) ? SlopeAcrossLine(places, known[k]) : FitPlane(buckets, known[k]);
     }
     return slopes;
 }

@@ -1,0 +1,181 @@
+#include "analysis/gridding/LineSlope.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarn::gridding {
+
+namespace {
+
+// The line's direction is taken from the same-height nodes within this many
+// steps.
+constexpr int kLineRadius = 2;
+// How far the look along the normal reaches, and its step.
+constexpr double kReach = 64;
+constexpr double kLookStep = 0.5;
+// Same-height nodes nearer than this along the normal belong to the node's
+// own (possibly two nodes thick) line.
+constexpr double kOwnLineWidth = 1.5;
+
+struct Direction {
+    double column;
+    double row;
+};
+
+// What one side of the line shows: the distance along the normal to the
+// first node of another height and how much higher that node is, and the
+// same for the next line beyond it when there is one.
+struct Crossing {
+    double distance;
+    double rise;
+    double nextDistance = 0;
+    double nextRise = 0;
+};
+
+// The normal of the line through the node: across the principal direction
+// of the same-height nodes around it.
+Direction LineNormal(const KnownPlaces& places, const KnownNode& node)
+{
+    double sumColumn = 0, sumRow = 0, count = 0;
+    double scc = 0, srr = 0, scr = 0;
+    for (int dr = -kLineRadius; dr <= kLineRadius; ++dr)
+        for (int dc = -kLineRadius; dc <= kLineRadius; ++dc) {
+            const std::optional<double> height = places.heightAt(node.column + dc, node.row + dr);
+            if (!height || *height != node.height)
+                continue;
+            sumColumn += dc;
+            sumRow += dr;
+            scc += dc * dc;
+            srr += dr * dr;
+            scr += dc * dr;
+            ++count;
+        }
+    const double meanColumn = sumColumn / count;
+    const double meanRow = sumRow / count;
+    const double cc = scc - count * meanColumn * meanColumn;
+    const double rr = srr - count * meanRow * meanRow;
+    const double cr = scr - count * meanColumn * meanRow;
+    const double along = 0.5 * std::atan2(2 * cr, cc - rr);
+    return {-std::sin(along), std::cos(along)};
+}
+
+// The first node of a height other than `height` that the look from `node`
+// along `normal` meets beyond `from` (a distance along the normal), with
+// its distance; nothing when the look leaves the area, reaches too far, or
+// first meets `stop` farther out than the node's own line.
+std::optional<Crossing> FirstOther(const KnownPlaces& places, const KnownNode& node, Direction normal, double from,
+                                   double height, double stop)
+{
+    for (double t = std::max(1.0, from); t <= kReach; t += kLookStep) {
+        const double column = node.column + t * normal.column;
+        const double row = node.row + t * normal.row;
+        if (column < 0 || row < 0 || column > places.columns() - 1 || row > places.rows() - 1)
+            return std::nullopt;
+        const int westColumn = static_cast<int>(std::floor(column));
+        const int northRow = static_cast<int>(std::floor(row));
+        std::optional<Crossing> nearest;
+        for (int r = northRow; r <= northRow + 1; ++r)
+            for (int c = westColumn; c <= westColumn + 1; ++c) {
+                const std::optional<double> known = places.heightAt(c, r);
+                if (!known)
+                    continue;
+                const double distance = (c - node.column) * normal.column + (r - node.row) * normal.row;
+                if (*known == stop && distance > kOwnLineWidth)
+                    return std::nullopt;
+                if (*known != height && *known != stop && distance > from + kLookStep &&
+                    (!nearest || distance < nearest->distance))
+                    nearest = Crossing{distance, *known - node.height};
+            }
+        if (nearest)
+            return nearest;
+    }
+    return std::nullopt;
+}
+
+std::optional<Crossing> LookAlong(const KnownPlaces& places, const KnownNode& node, Direction normal)
+{
+    std::optional<Crossing> first = FirstOther(places, node, normal, 0, node.height, node.height);
+    if (!first)
+        return std::nullopt;
+    const std::optional<Crossing> next =
+        FirstOther(places, node, normal, first->distance, node.height + first->rise, node.height);
+    if (next && (next->rise > first->rise) == (first->rise > 0)) {
+        first->nextDistance = next->distance;
+        first->nextRise = next->rise;
+    }
+    return first;
+}
+
+// The slope at 0 towards one side only: of the parabola through the node and
+// the next two lines when both are seen (exact on a round hill or hollow),
+// kept between level and twice the even slope to the first line; else that
+// even slope.
+double OneSidedSlope(const Crossing& side)
+{
+    const double even = side.rise / side.distance;
+    if (side.nextDistance <= 0)
+        return even;
+    const double d1 = side.distance;
+    const double d2 = side.nextDistance;
+    const double parabola = (side.rise * d2 * d2 - side.nextRise * d1 * d1) / (d1 * d2 * (d2 - d1));
+    return even > 0 ? std::clamp(parabola, 0.0, 2 * even) : std::clamp(parabola, 2 * even, 0.0);
+}
+
+}  // namespace
+
+KnownPlaces::KnownPlaces(int columns, int rows, std::span<const KnownNode> known)
+    : columns_(columns), rows_(rows), known_(known),
+      at_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1)
+{
+    for (std::size_t k = 0; k < known.size(); ++k)
+        at_[static_cast<std::size_t>(known[k].row) * static_cast<std::size_t>(columns) +
+            static_cast<std::size_t>(known[k].column)] = static_cast<std::int32_t>(k);
+}
+
+std::optional<double> KnownPlaces::heightAt(int column, int row) const
+{
+    if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
+        return std::nullopt;
+    const std::int32_t k =
+        at_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column)];
+    if (k < 0)
+        return std::nullopt;
+    return known_[static_cast<std::size_t>(k)].height;
+}
+
+bool KnownPlaces::onTracedLine(const KnownNode& node) const
+{
+    for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc) {
+            if (dr == 0 && dc == 0)
+                continue;
+            const std::optional<double> height = heightAt(node.column + dc, node.row + dr);
+            if (height && *height == node.height)
+                return true;
+        }
+    return false;
+}
+
+NodeSlope SlopeAcrossLine(const KnownPlaces& places, const KnownNode& node)
+{
+    const Direction normal = LineNormal(places, node);
+    const std::optional<Crossing> ahead = LookAlong(places, node, normal);
+    const std::optional<Crossing> behind = LookAlong(places, node, {-normal.column, -normal.row});
+    double slope = 0;
+    if (ahead && behind) {
+        // The slope at 0 of z(t) = a t + b t^2 through (-d1, rise behind),
+        // (0, 0) and (d2, rise ahead).
+        const double d1 = behind->distance;
+        const double d2 = ahead->distance;
+        slope = (d1 * d1 * ahead->rise - d2 * d2 * behind->rise) / (d1 * d2 * (d1 + d2));
+    } else if (ahead) {
+        slope = OneSidedSlope(*ahead);
+    } else if (behind) {
+        slope = -OneSidedSlope(*behind);
+    } else {
+        return {};
+    }
+    return {slope * normal.column, slope * normal.row, true};
+}
+
+}  // namespace tarn::gridding

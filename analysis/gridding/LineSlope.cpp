@@ -16,6 +16,10 @@ constexpr double kLookStep = 0.5;
 // Same-height nodes nearer than this along the normal belong to the node's
 // own (possibly two nodes thick) line.
 constexpr double kOwnLineWidth = 1.5;
+// A node whose own look tells nothing borrows from a node of its line within
+// this many steps.
+constexpr int kBorrowRadius = 8;
+constexpr double kBorrowAlignment = 0.7;
 
 struct Direction {
     double column;
@@ -132,7 +136,7 @@ KnownPlaces::KnownPlaces(int columns, int rows, std::span<const KnownNode> known
             static_cast<std::size_t>(known[k].column)] = static_cast<std::int32_t>(k);
 }
 
-std::optional<double> KnownPlaces::heightAt(int column, int row) const
+std::optional<std::size_t> KnownPlaces::indexAt(int column, int row) const
 {
     if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
         return std::nullopt;
@@ -140,7 +144,15 @@ std::optional<double> KnownPlaces::heightAt(int column, int row) const
         at_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column)];
     if (k < 0)
         return std::nullopt;
-    return known_[static_cast<std::size_t>(k)].height;
+    return static_cast<std::size_t>(k);
+}
+
+std::optional<double> KnownPlaces::heightAt(int column, int row) const
+{
+    const std::optional<std::size_t> k = indexAt(column, row);
+    if (!k)
+        return std::nullopt;
+    return known_[*k].height;
 }
 
 bool KnownPlaces::onTracedLine(const KnownNode& node) const
@@ -154,6 +166,40 @@ bool KnownPlaces::onTracedLine(const KnownNode& node) const
                 return true;
         }
     return false;
+}
+
+NodeSlope SlopeFromAlongLine(const KnownPlaces& places, const KnownNode& node, std::span<const NodeSlope> slopes)
+{
+    const Direction normal = LineNormal(places, node);
+    const NodeSlope* nearest = nullptr;
+    int nearestDistance = 0;
+    for (int dr = -kBorrowRadius; dr <= kBorrowRadius; ++dr)
+        for (int dc = -kBorrowRadius; dc <= kBorrowRadius; ++dc) {
+            const std::optional<std::size_t> k = places.indexAt(node.column + dc, node.row + dr);
+            if (!k || places.known()[*k].height != node.height || !slopes[*k].known)
+                continue;
+            // Along the line, not across to another stretch of the same height.
+            const double across = std::abs(dc * normal.column + dr * normal.row);
+            const double along = std::abs(dc * normal.row - dr * normal.column);
+            if (across > std::max(kOwnLineWidth, along / 4))
+                continue;
+            // Its slope must run across this node's line too, or its side
+            // cannot be told.
+            const NodeSlope& slope = slopes[*k];
+            const double steepness = std::hypot(slope.east, slope.south);
+            if (std::abs(slope.east * normal.column + slope.south * normal.row) < kBorrowAlignment * steepness)
+                continue;
+            const int distance = dc * dc + dr * dr;
+            if (!nearest || distance < nearestDistance) {
+                nearest = &slopes[*k];
+                nearestDistance = distance;
+            }
+        }
+    if (!nearest)
+        return {};
+    const double along = nearest->east * normal.column + nearest->south * normal.row;
+    const double slope = std::copysign(std::hypot(nearest->east, nearest->south), along);
+    return {slope * normal.column, slope * normal.row, true};
 }
 
 NodeSlope SlopeAcrossLine(const KnownPlaces& places, const KnownNode& node)

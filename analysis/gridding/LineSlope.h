@@ -17,6 +17,9 @@ public:
 
     int columns() const { return columns_; }
     int rows() const { return rows_; }
+    std::span<const KnownNode> known() const { return known_; }
+    // The index of the known node at a node of the area, if any.
+    std::optional<std::size_t> indexAt(int column, int row) const;
     // The height known at a node of the area, if any.
     std::optional<double> heightAt(int column, int row) const;
     // True when one of the node's eight neighbours is known with its height.
@@ -41,5 +44,13 @@ private:
 // (the line comes back round) or nothing within reach tells nothing; when
 // neither side tells, the slope is unknown.
 NodeSlope SlopeAcrossLine(const KnownPlaces& places, const KnownNode& node);
+
+// For a node on a traced line whose own look told nothing (one side meets
+// the line again, as inside a bend, and the other runs out of the area):
+// the slope of the nearest node further along the same line that has one
+// running across this node's line too, turned square to this node's line
+// with its steepness and its side. Unknown when there is none. Slopes
+// borrowed so serve the nodes after them in `slopes`.
+NodeSlope SlopeFromAlongLine(const KnownPlaces& places, const KnownNode& node, std::span<const NodeSlope> slopes);
 
 }  // namespace tarn::gridding

@@ -115,6 +115,9 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
             return std::nullopt;
         slopes[k] = places.onTracedLine(known[k]) ? SlopeAcrossLine(places, known[k]) : FitPlane(buckets, known[k]);
     }
+    for (std::size_t k = 0; k < known.size(); ++k)
+        if (!slopes[k].known && places.onTracedLine(known[k]))
+            slopes[k] = SlopeFromAlongLine(places, known[k], slopes);
     return slopes;
 }
 

@@ -20,7 +20,8 @@ struct NodeSlope {
 // Estimates the slope at every known node from the known nodes around it.
 // At a node on a traced line (a neighbour known with the same height) it is
 // the slope across the line towards the next lines on either side (see
-// SlopeAcrossLine). Elsewhere it is a plane through the node fitted by least
+// SlopeAcrossLine, or SlopeFromAlongLine where that tells nothing).
+// Elsewhere it is a plane through the node fitted by least
 // squares to its neighbours, nearer ones weighing more; the neighbourhood
 // grows until it holds nodes of other heights.
 // Nothing when the ticker reports a cancel.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tarn::gridding {
 
@@ -70,6 +71,8 @@ Direction LineNormal(const KnownPlaces& places, const KnownNode& node)
 std::optional<Crossing> FirstOther(const KnownPlaces& places, const KnownNode& node, Direction normal, double from,
                                    double height, double stop)
 {
+    int lastColumn = -1;
+    int lastRow = -1;
     for (double t = std::max(1.0, from); t <= kReach; t += kLookStep) {
         const double column = node.column + t * normal.column;
         const double row = node.row + t * normal.row;
@@ -77,6 +80,10 @@ std::optional<Crossing> FirstOther(const KnownPlaces& places, const KnownNode& n
             return std::nullopt;
         const int westColumn = static_cast<int>(std::floor(column));
         const int northRow = static_cast<int>(std::floor(row));
+        if (westColumn == lastColumn && northRow == lastRow)
+            continue;
+        lastColumn = westColumn;
+        lastRow = northRow;
         std::optional<Crossing> nearest;
         for (int r = northRow; r <= northRow + 1; ++r)
             for (int c = westColumn; c <= westColumn + 1; ++c) {
@@ -96,16 +103,22 @@ std::optional<Crossing> FirstOther(const KnownPlaces& places, const KnownNode& n
     return std::nullopt;
 }
 
+// The look across the line from the node along `normal`: its first
+// crossing.
 std::optional<Crossing> LookAlong(const KnownPlaces& places, const KnownNode& node, Direction normal)
 {
-    std::optional<Crossing> first = FirstOther(places, node, normal, 0, node.height, node.height);
-    if (!first)
-        return std::nullopt;
+    return FirstOther(places, node, normal, 0, node.height, node.height);
+}
+
+// Adds to the first crossing of a look the next line beyond it, when that
+// goes on the same way.
+Crossing WithNextLine(const KnownPlaces& places, const KnownNode& node, Direction normal, Crossing first)
+{
     const std::optional<Crossing> next =
-        FirstOther(places, node, normal, first->distance, node.height + first->rise, node.height);
-    if (next && (next->rise > first->rise) == (first->rise > 0)) {
-        first->nextDistance = next->distance;
-        first->nextRise = next->rise;
+        FirstOther(places, node, normal, first.distance, node.height + first.rise, node.height);
+    if (next && (next->rise > first.rise) == (first.rise > 0)) {
+        first.nextDistance = next->distance;
+        first.nextRise = next->rise;
     }
     return first;
 }
@@ -129,30 +142,14 @@ double OneSidedSlope(const Crossing& side)
 
 KnownPlaces::KnownPlaces(int columns, int rows, std::span<const KnownNode> known)
     : columns_(columns), rows_(rows), known_(known),
-      at_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1)
+      at_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1),
+      heights_(at_.size(), std::numeric_limits<double>::quiet_NaN())
 {
-    for (std::size_t k = 0; k < known.size(); ++k)
-        at_[static_cast<std::size_t>(known[k].row) * static_cast<std::size_t>(columns) +
-            static_cast<std::size_t>(known[k].column)] = static_cast<std::int32_t>(k);
-}
-
-std::optional<std::size_t> KnownPlaces::indexAt(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
-        return std::nullopt;
-    const std::int32_t k =
-        at_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column)];
-    if (k < 0)
-        return std::nullopt;
-    return static_cast<std::size_t>(k);
-}
-
-std::optional<double> KnownPlaces::heightAt(int column, int row) const
-{
-    const std::optional<std::size_t> k = indexAt(column, row);
-    if (!k)
-        return std::nullopt;
-    return known_[*k].height;
+    for (std::size_t k = 0; k < known.size(); ++k) {
+        const std::size_t at = slot(known[k].column, known[k].row);
+        at_[at] = static_cast<std::int32_t>(k);
+        heights_[at] = known[k].height;
+    }
 }
 
 bool KnownPlaces::onTracedLine(const KnownNode& node) const
@@ -215,9 +212,9 @@ NodeSlope SlopeAcrossLine(const KnownPlaces& places, const KnownNode& node)
         const double d2 = ahead->distance;
         slope = (d1 * d1 * ahead->rise - d2 * d2 * behind->rise) / (d1 * d2 * (d1 + d2));
     } else if (ahead) {
-        slope = OneSidedSlope(*ahead);
+        slope = OneSidedSlope(WithNextLine(places, node, normal, *ahead));
     } else if (behind) {
-        slope = -OneSidedSlope(*behind);
+        slope = -OneSidedSlope(WithNextLine(places, node, {-normal.column, -normal.row}, *behind));
     } else {
         return {};
     }

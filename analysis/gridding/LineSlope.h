@@ -3,6 +3,7 @@
 #include "analysis/gridding/KnownNode.h"
 #include "analysis/gridding/SlopeEstimate.h"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -19,17 +20,34 @@ public:
     int rows() const { return rows_; }
     std::span<const KnownNode> known() const { return known_; }
     // The index of the known node at a node of the area, if any.
-    std::optional<std::size_t> indexAt(int column, int row) const;
+    std::optional<std::size_t> indexAt(int column, int row) const
+    {
+        if (!inside(column, row) || at_[slot(column, row)] < 0)
+            return std::nullopt;
+        return static_cast<std::size_t>(at_[slot(column, row)]);
+    }
     // The height known at a node of the area, if any.
-    std::optional<double> heightAt(int column, int row) const;
+    std::optional<double> heightAt(int column, int row) const
+    {
+        if (!inside(column, row) || std::isnan(heights_[slot(column, row)]))
+            return std::nullopt;
+        return heights_[slot(column, row)];
+    }
     // True when one of the node's eight neighbours is known with its height.
     bool onTracedLine(const KnownNode& node) const;
 
 private:
+    bool inside(int column, int row) const { return column >= 0 && row >= 0 && column < columns_ && row < rows_; }
+    std::size_t slot(int column, int row) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+    }
+
     int columns_;
     int rows_;
     std::span<const KnownNode> known_;
     std::vector<std::int32_t> at_;  // index into known_, -1 where unknown
+    std::vector<double> heights_;   // NaN where unknown
 };
 
 // The slope at a known node on a traced line, across the line. The line's

@@ -34,6 +34,8 @@ public:
         if (plain && !shared_)
             shared_ = row;
     }
+    // A row to add to in place; setRow it again once complete.
+    Stencil& row(std::size_t at) { return stencils_[at]; }
     bool isPlain(std::size_t at) const { return plain_[at] != 0; }
     // The row of the plain nodes, when there are any.
     const Stencil* sharedRow() const { return shared_ ? &*shared_ : nullptr; }

@@ -67,8 +67,8 @@ NodeSlope SlopeAcrossLine(const KnownPlaces& places, const KnownNode& node);
 // the line again, as inside a bend, and the other runs out of the area):
 // the slope of the nearest node further along the same line that has one
 // running across this node's line too, turned square to this node's line
-// with its steepness and its side. Unknown when there is none. Slopes
-// borrowed so serve the nodes after them in `slopes`.
+// with its steepness and its side, from `slopes` (one per known node).
+// Unknown when there is none.
 NodeSlope SlopeFromAlongLine(const KnownPlaces& places, const KnownNode& node, std::span<const NodeSlope> slopes);
 
 }  // namespace tarn::gridding

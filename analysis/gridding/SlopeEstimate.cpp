@@ -115,9 +115,22 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
             return std::nullopt;
         slopes[k] = places.onTracedLine(known[k]) ? SlopeAcrossLine(places, known[k]) : FitPlane(buckets, known[k]);
     }
+    // Nodes whose look told nothing borrow along their line, in rounds, so
+    // that a slope spreads from the nodes that saw one whatever the order of
+    // the nodes.
+    std::vector<std::size_t> waiting;
     for (std::size_t k = 0; k < known.size(); ++k)
         if (!slopes[k].known && places.onTracedLine(known[k]))
-            slopes[k] = SlopeFromAlongLine(places, known[k], slopes);
+            waiting.push_back(k);
+    for (bool spreading = true; spreading;) {
+        const std::vector<NodeSlope> seen = slopes;
+        spreading = false;
+        std::erase_if(waiting, [&](std::size_t k) {
+            slopes[k] = SlopeFromAlongLine(places, known[k], seen);
+            spreading = spreading || slopes[k].known;
+            return slopes[k].known;
+        });
+    }
     return slopes;
 }
 

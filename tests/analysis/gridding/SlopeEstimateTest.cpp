@@ -57,6 +57,23 @@ TEST(SlopeEstimate, NeverPointsDownhillOnContoursBentRoundAValleyAtTheEdge)
     EXPECT_EQ(downhill, 0);
 }
 
+TEST(SlopeEstimate, GivesEachNodeTheSameSlopeWhateverTheOrderOfTheNodes)
+{
+    const std::vector<KnownNode> known = ValleyAtEdge{2}.contours();
+    const std::vector<KnownNode> reversed(known.rbegin(), known.rend());
+    NullProgress progress;
+    const std::optional<std::vector<NodeSlope>> forward = CalculateGradients(kColumns, kRows, known, progress);
+    const std::optional<std::vector<NodeSlope>> backward = CalculateGradients(kColumns, kRows, reversed, progress);
+    ASSERT_TRUE(forward && backward);
+    int differing = 0;
+    for (std::size_t k = 0; k < known.size(); ++k) {
+        const NodeSlope& a = (*forward)[k];
+        const NodeSlope& b = (*backward)[known.size() - 1 - k];
+        differing += a.known != b.known || std::abs(a.east - b.east) > 1e-9 || std::abs(a.south - b.south) > 1e-9 ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 // Arm nodes that see nothing either way take the slope of their line's
 // nodes further along, which keeps the ground between the valley and the
 // edge from levelling out at the contours' heights.

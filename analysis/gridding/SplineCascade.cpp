@@ -1,7 +1,7 @@
 #include "analysis/gridding/SplineCascade.h"
 
 #include "analysis/gridding/LevelSampling.h"
-#include "analysis/gridding/LineSlope.h"
+#include "analysis/gridding/KnownPlaces.h"
 #include "analysis/gridding/SplineSolver.h"
 
 #include <algorithm>

@@ -185,12 +185,19 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
     const std::size_t coarseNodes =
         static_cast<std::size_t>(coarse.columns()) * static_cast<std::size_t>(coarse.rows());
     std::vector<std::uint8_t> plain(coarseNodes, 0);
+    std::size_t ownRows = 0;
     for (int row = 0; row < coarse.rows(); ++row)
         for (int column = 0; column < coarse.columns(); ++column) {
             const std::size_t at = coarse.index(column, row);
             plain[at] = counter.allPlain(2 * column - 3, 2 * row - 3, 2 * column + 3, 2 * row + 3) ? 1 : 0;
-            coarse.setRow(at, plain[at] ? uniform : Stencil{}, plain[at] != 0);
+            ownRows += plain[at] ? 0 : 1;
         }
+    coarse.reserveOwnRows(ownRows);
+    for (std::size_t at = 0; at < coarseNodes; ++at)
+        if (plain[at])
+            coarse.setPlain(at, uniform);
+        else
+            coarse.ownRow(at);
 
     const auto takesPartAt = [&](int c, int r) {
         return c >= 0 && c < fineColumns && r >= 0 && r < fineRows && fine.takesPart(fine.index(c, r));
@@ -217,7 +224,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
                         if (plain[at])
                             continue;
                         const Stencil& part = through[static_cast<std::size_t>((pr - 2 * ir + 1) * 3 + pc - 2 * ic + 1)];
-                        Stencil& out = coarse.row(at);
+                        Stencil& out = coarse.ownRow(at);
                         for (std::size_t k = 0; k < out.size(); ++k)
                             out[k] += part[k];
                     }
@@ -246,7 +253,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
                     if (plain[at])
                         continue;
                     const double weight = parentRows.weight * parentColumns.weight;
-                    Stencil& out = coarse.row(at);
+                    Stencil& out = coarse.ownRow(at);
                     for (int jr = 0; jr < 4; ++jr)
                         for (int jc = 0; jc < 4; ++jc) {
                             const double value = gathered.values[static_cast<std::size_t>(jr * 4 + jc)];
@@ -257,9 +264,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
                 }
         }
     }
-    for (std::size_t at = 0; at < coarseNodes; ++at)
-        if (!plain[at])
-            coarse.setRow(at, coarse.stencil(at), false);
+    coarse.finish();
     return coarse;
 }
 

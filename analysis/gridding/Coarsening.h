@@ -113,85 +113,158 @@ void AddThroughFineNode(Stencil& out, int pc, int pr, double pWeight, const Sten
 
 }  // namespace coarsening
 
+namespace coarsening {
+
+// The finer nodes whose 5 x 5 neighbourhood lies in the grid and takes
+// part, with the shared row themselves.
+template <typename Fine>
+std::vector<std::uint8_t> OpenPlainNodes(const Fine& fine)
+{
+    const int columns = fine.columns();
+    const int rows = fine.rows();
+    std::vector<std::uint8_t> openPlain(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0);
+    std::vector<int> blocked(static_cast<std::size_t>(columns + 1) * static_cast<std::size_t>(rows + 1), 0);
+    const auto slot = [columns](int c, int r) {
+        return static_cast<std::size_t>(r) * static_cast<std::size_t>(columns + 1) + static_cast<std::size_t>(c);
+    };
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            blocked[slot(c + 1, r + 1)] = (fine.takesPart(fine.index(c, r)) ? 0 : 1) + blocked[slot(c, r + 1)] +
+                                          blocked[slot(c + 1, r)] - blocked[slot(c, r)];
+    for (int r = 2; r < rows - 2; ++r)
+        for (int c = 2; c < columns - 2; ++c)
+            openPlain[fine.index(c, r)] =
+                fine.isPlain(fine.index(c, r)) && blocked[slot(c + 3, r + 3)] - blocked[slot(c - 2, r + 3)] -
+                                                          blocked[slot(c + 3, r - 2)] + blocked[slot(c - 2, r - 2)] ==
+                                                      0;
+    return openPlain;
+}
+
+// A finer node's row times P: its coefficients gathered onto the coarser
+// nodes, on the 4 x 4 coarser nodes from (firstColumn, firstRow).
+struct GatheredRow {
+    int firstColumn;
+    int firstRow;
+    std::array<double, 16> values{};
+};
+
+}  // namespace coarsening
+
 // The Galerkin operator P^T A P of a finer grid: its rows are
 // fine.stencil(at), and P spreads as above to the nodes for which
-// fine.takesPart(at). A finer node whose row is the shared one and whose
-// whole row takes part adds the same pattern wherever it lies, worked out
-// once; a coarser row reached only by such nodes is the same everywhere.
-// keepGoing() is asked after each coarser row; nothing when it says no.
+// fine.takesPart(at). Each finer node that takes part adds its row times P,
+// weighted, to the rows of the coarser nodes that spread to it; a finer node
+// with the shared row whose whole row takes part adds the same pattern
+// wherever it lies, worked out once. A coarser row reached only by such
+// nodes is that pattern's sum, the same everywhere. keepGoing() is asked
+// after each finer row; nothing when it says no.
 template <typename Fine, typename KeepGoing>
 std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
 {
     using coarsening::AddThroughFineNode;
+    using coarsening::ParentsOf;
     const int fineColumns = fine.columns();
     const int fineRows = fine.rows();
     StencilLevel coarse(CoarserSize(fineColumns), CoarserSize(fineRows));
     const NotPlainCounter counter(fine);
+    const std::vector<std::uint8_t> openPlain = coarsening::OpenPlainNodes(fine);
 
-    // Finer nodes whose 5 x 5 neighbourhood lies in the grid and takes part,
-    // with the shared row themselves.
-    std::vector<std::uint8_t> openPlain(static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows), 0);
-    {
-        std::vector<int> blocked(static_cast<std::size_t>(fineColumns + 1) * static_cast<std::size_t>(fineRows + 1), 0);
-        const auto slot = [fineColumns](int c, int r) {
-            return static_cast<std::size_t>(r) * static_cast<std::size_t>(fineColumns + 1) + static_cast<std::size_t>(c);
-        };
-        for (int r = 0; r < fineRows; ++r)
-            for (int c = 0; c < fineColumns; ++c)
-                blocked[slot(c + 1, r + 1)] = (fine.takesPart(fine.index(c, r)) ? 0 : 1) + blocked[slot(c, r + 1)] +
-                                              blocked[slot(c + 1, r)] - blocked[slot(c, r)];
-        for (int r = 2; r < fineRows - 2; ++r)
-            for (int c = 2; c < fineColumns - 2; ++c)
-                openPlain[fine.index(c, r)] =
-                    fine.isPlain(fine.index(c, r)) &&
-                    blocked[slot(c + 3, r + 3)] - blocked[slot(c - 2, r + 3)] - blocked[slot(c + 3, r - 2)] +
-                            blocked[slot(c - 2, r - 2)] ==
-                        0;
-    }
     const Stencil* shared = fine.sharedRow();
     std::array<Stencil, 9> through{};
+    Stencil uniform{};
     if (shared)
         for (int dr = -1; dr <= 1; ++dr)
-            for (int dc = -1; dc <= 1; ++dc)
-                AddThroughFineNode(through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)], dc, dr,
-                                   (dr == 0 ? 1.0 : 0.5) * (dc == 0 ? 1.0 : 0.5), *shared,
+            for (int dc = -1; dc <= 1; ++dc) {
+                Stencil& part = through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)];
+                AddThroughFineNode(part, dc, dr, (dr == 0 ? 1.0 : 0.5) * (dc == 0 ? 1.0 : 0.5), *shared,
                                    [](int, int) { return false; });
+                for (std::size_t k = 0; k < part.size(); ++k)
+                    uniform[k] += part[k];
+            }
 
-    std::optional<Stencil> uniform;
-    for (int row = 0; row < coarse.rows(); ++row) {
-        if (!keepGoing())
-            return std::nullopt;
+    const std::size_t coarseNodes =
+        static_cast<std::size_t>(coarse.columns()) * static_cast<std::size_t>(coarse.rows());
+    std::vector<std::uint8_t> plain(coarseNodes, 0);
+    std::size_t ownRows = 0;
+    for (int row = 0; row < coarse.rows(); ++row)
         for (int column = 0; column < coarse.columns(); ++column) {
             const std::size_t at = coarse.index(column, row);
-            const bool plain = counter.allPlain(2 * column - 3, 2 * row - 3, 2 * column + 3, 2 * row + 3);
-            if (plain && uniform) {
-                coarse.setRow(at, *uniform, true);
+            plain[at] = counter.allPlain(2 * column - 3, 2 * row - 3, 2 * column + 3, 2 * row + 3) ? 1 : 0;
+            ownRows += plain[at] ? 0 : 1;
+        }
+    coarse.reserveOwnRows(ownRows);
+    for (std::size_t at = 0; at < coarseNodes; ++at)
+        if (plain[at])
+            coarse.setPlain(at, uniform);
+        else
+            coarse.ownRow(at);
+
+    const auto takesPartAt = [&](int c, int r) {
+        return c >= 0 && c < fineColumns && r >= 0 && r < fineRows && fine.takesPart(fine.index(c, r));
+    };
+    for (int pr = 0; pr < fineRows; ++pr) {
+        if (!keepGoing())
+            return std::nullopt;
+        const auto parentRows = ParentsOf(pr);
+        for (int pc = 0; pc < fineColumns; ++pc) {
+            const std::size_t p = fine.index(pc, pr);
+            if (!fine.takesPart(p))
+                continue;
+            const auto parentColumns = ParentsOf(pc);
+            bool reachesOwnRow = false;
+            for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
+                for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic)
+                    reachesOwnRow = reachesOwnRow || !plain[coarse.index(ic, ir)];
+            if (!reachesOwnRow)
+                continue;
+            if (openPlain[p]) {
+                for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
+                    for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic) {
+                        const std::size_t at = coarse.index(ic, ir);
+                        if (plain[at])
+                            continue;
+                        const Stencil& part = through[static_cast<std::size_t>((pr - 2 * ir + 1) * 3 + pc - 2 * ic + 1)];
+                        Stencil& out = coarse.ownRow(at);
+                        for (std::size_t k = 0; k < out.size(); ++k)
+                            out[k] += part[k];
+                    }
                 continue;
             }
-            Stencil out{};
-            ForEachSpread(fineColumns, fineRows, column, row, [&](int pc, int pr, double pWeight) {
-                const std::size_t p = fine.index(pc, pr);
-                if (!fine.takesPart(p))
-                    return;
-                const int dc = pc - 2 * column;
-                const int dr = pr - 2 * row;
-                if (openPlain[p]) {
-                    const Stencil& part = through[static_cast<std::size_t>((dr + 1) * 3 + dc + 1)];
-                    for (std::size_t k = 0; k < out.size(); ++k)
-                        out[k] += part[k];
-                    return;
+            // The row times P, gathered once, then weighted into each parent.
+            coarsening::GatheredRow gathered{ParentsOf(pc - 2).first, ParentsOf(pr - 2).first};
+            const Stencil& fineRow = fine.stencil(p);
+            for (int sr = -2; sr <= 2; ++sr) {
+                const auto rows = ParentsOf(pr + sr);
+                for (int sc = -2; sc <= 2; ++sc) {
+                    const double a = fineRow[StencilSlot(sc, sr)];
+                    if (a == 0 || !takesPartAt(pc + sc, pr + sr))
+                        continue;
+                    const auto columns = ParentsOf(pc + sc);
+                    const double product = a * rows.weight * columns.weight;
+                    for (int jr = rows.first; jr < rows.first + rows.count; ++jr)
+                        for (int jc = columns.first; jc < columns.first + columns.count; ++jc)
+                            gathered.values[static_cast<std::size_t>((jr - gathered.firstRow) * 4 + jc -
+                                                                     gathered.firstColumn)] += product;
                 }
-                AddThroughFineNode(out, dc, dr, pWeight, fine.stencil(p), [&](int qc, int qr) {
-                    const int c = 2 * column + qc;
-                    const int r = 2 * row + qr;
-                    return c < 0 || c >= fineColumns || r < 0 || r >= fineRows || !fine.takesPart(fine.index(c, r));
-                });
-            });
-            if (plain)
-                uniform = out;
-            coarse.setRow(at, out, plain);
+            }
+            for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
+                for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic) {
+                    const std::size_t at = coarse.index(ic, ir);
+                    if (plain[at])
+                        continue;
+                    const double weight = parentRows.weight * parentColumns.weight;
+                    Stencil& out = coarse.ownRow(at);
+                    for (int jr = 0; jr < 4; ++jr)
+                        for (int jc = 0; jc < 4; ++jc) {
+                            const double value = gathered.values[static_cast<std::size_t>(jr * 4 + jc)];
+                            if (value != 0)
+                                out[StencilSlot(gathered.firstColumn + jc - ic, gathered.firstRow + jr - ir)] +=
+                                    weight * value;
+                        }
+                }
         }
     }
+    coarse.finish();
     return coarse;
 }
 

@@ -32,7 +32,8 @@ namespace tarn::gridding {
 //   the last known nodes, larger values level it out towards the edges.
 //   The default 8 gives 0.25.
 // - "Use calculated gradients": slopes are estimated at the known nodes
-//   (a plane fitted to the known nodes around each) and held, softly, at
+//   (on a traced line, across it from the next lines on either side;
+//   elsewhere a plane fitted to the known nodes around) and held, softly, at
 //   the known nodes that lie on traced lines (a neighbour known with the
 //   same height). Across a contour the heights alone cannot tell the
 //   slope, and without this the surface flattens along contours

@@ -1,5 +1,7 @@
 #include "analysis/gridding/SlopeEstimate.h"
 
+#include "analysis/gridding/LineSlope.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -106,11 +108,28 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
     if (!ticker.pumpNow())
         return std::nullopt;
     const NodeBuckets buckets(columns, rows, known);
+    const KnownPlaces places(columns, rows, known);
     std::vector<NodeSlope> slopes(known.size());
     for (std::size_t k = 0; k < known.size(); ++k) {
         if (k % 256 == 0 && !ticker.tick(static_cast<long long>(k), static_cast<long long>(known.size())))
             return std::nullopt;
-        slopes[k] = FitPlane(buckets, known[k]);
+        slopes[k] = places.onTracedLine(known[k]) ? SlopeAcrossLine(places, known[k]) : FitPlane(buckets, known[k]);
+    }
+    // Nodes whose look told nothing borrow along their line, in rounds, so
+    // that a slope spreads from the nodes that saw one whatever the order of
+    // the nodes.
+    std::vector<std::size_t> waiting;
+    for (std::size_t k = 0; k < known.size(); ++k)
+        if (!slopes[k].known && places.onTracedLine(known[k]))
+            waiting.push_back(k);
+    for (bool spreading = true; spreading;) {
+        const std::vector<NodeSlope> seen = slopes;
+        spreading = false;
+        std::erase_if(waiting, [&](std::size_t k) {
+            slopes[k] = SlopeFromAlongLine(places, known[k], seen);
+            spreading = spreading || slopes[k].known;
+            return slopes[k].known;
+        });
     }
     return slopes;
 }

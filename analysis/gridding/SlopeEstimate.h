@@ -17,10 +17,13 @@ struct NodeSlope {
     bool known = false;  // false where the neighbourhood could not tell
 };
 
-// Estimates the slope at every known node from the known nodes around it: a
-// plane through the node fitted by least squares to its neighbours, nearer
-// ones weighing more. The neighbourhood grows until it holds nodes of other
-// heights (so a node on a traced contour looks across to the next contour).
+// Estimates the slope at every known node from the known nodes around it.
+// At a node on a traced line (a neighbour known with the same height) it is
+// the slope across the line towards the next lines on either side (see
+// SlopeAcrossLine, or SlopeFromAlongLine where that tells nothing).
+// Elsewhere it is a plane through the node fitted by least
+// squares to its neighbours, nearer ones weighing more; the neighbourhood
+// grows until it holds nodes of other heights.
 // Nothing when the ticker reports a cancel.
 std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std::span<const KnownNode> known,
                                                      ProgressTicker& ticker);

@@ -1,6 +1,7 @@
 #include "analysis/gridding/SplineCascade.h"
 
 #include "analysis/gridding/LevelSampling.h"
+#include "analysis/gridding/KnownPlaces.h"
 #include "analysis/gridding/SplineSolver.h"
 
 #include <algorithm>
@@ -19,6 +20,11 @@ constexpr double kCoarseLooseness = 5;
 // Weight of a slope condition against the curvature terms, which add up to
 // 20 on a node's diagonal.
 constexpr double kSlopeWeight = 16;
+// Slopes on traced lines are held on the grids of up to this stride: on the
+// next coarser grid too, so that its surface already slopes across the
+// lines as the finest one will, and the finest grid starts closer to its
+// answer (a third fewer iterations on contours).
+constexpr int kSlopeStrides = 2;
 
 int LevelSize(int nodes, int stride)
 {
@@ -39,12 +45,16 @@ int NearestLevelNode(int fine, int stride)
     return (2 * fine + stride) / (2 * stride);
 }
 
+constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+
 // Holds each node of a level of the given stride at the known node nearest
 // to it, if one lies within half a step. Off the node, the height is moved
 // along the surface of the coarser level, when there is one.
-void HoldKnownNodes(SplineLevel& level, int stride, std::span<const KnownNode> known, const SplineLevel* coarser)
+// Returns the known node each node of the level is held at, kNone where it
+// is free.
+std::vector<std::size_t> HoldKnownNodes(SplineLevel& level, int stride, std::span<const KnownNode> known,
+                                        const SplineLevel* coarser)
 {
-    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
     std::vector<std::size_t> nearest(level.size(), kNone);
     std::vector<int> nearestDistance(level.size(), std::numeric_limits<int>::max());
     for (std::size_t k = 0; k < known.size(); ++k) {
@@ -72,41 +82,41 @@ void HoldKnownNodes(SplineLevel& level, int stride, std::span<const KnownNode> k
             level.heights()[at] = height;
             level.fixed()[at] = 1;
         }
+    return nearest;
 }
 
-// A known node lies on a traced line when one of its eight neighbours is
-// known with the same height. Across such a line the heights alone say
-// nothing of the slope (a line two nodes thick even says "flat"), so the
-// slope estimated from the nodes around it is held there, along rows and
-// along columns.
-void AddLineSlopes(SplineLevel& level, std::span<const KnownNode> known, const std::vector<NodeSlope>& slopes)
+// Across a traced line the heights alone say nothing of the slope (a line
+// two nodes thick even says "flat"), so the slope estimated at a known node
+// on one is held at each node of the level held at that known node, along
+// rows and along columns, in the level's own steps.
+void AddLineSlopes(SplineLevel& level, int stride, const std::vector<std::size_t>& heldAt,
+                   const std::vector<std::uint8_t>& onLine, const std::vector<NodeSlope>& slopes)
 {
-    const auto heldAt = [&level](int column, int row, double height) {
-        if (column < 0 || row < 0 || column >= level.columns() || row >= level.rows())
-            return false;
-        const std::size_t at = level.index(column, row);
-        return level.fixed()[at] && level.heights()[at] == height;
-    };
     std::vector<SlopeTerm> terms;
-    for (std::size_t k = 0; k < known.size(); ++k) {
-        if (!slopes[k].known)
-            continue;
-        const int column = known[k].column;
-        const int row = known[k].row;
-        bool onLine = false;
-        for (int dr = -1; dr <= 1; ++dr)
-            for (int dc = -1; dc <= 1; ++dc)
-                onLine = onLine || ((dr != 0 || dc != 0) && heldAt(column + dc, row + dr, known[k].height));
-        if (!onLine)
-            continue;
-        if (column >= 1 && column < level.columns() - 1)
-            terms.push_back(
-                {true, level.index(column - 1, row), level.index(column + 1, row), slopes[k].east, kSlopeWeight});
-        if (row >= 1 && row < level.rows() - 1)
-            terms.push_back(
-                {false, level.index(column, row - 1), level.index(column, row + 1), slopes[k].south, kSlopeWeight});
-    }
+    for (int row = 0; row < level.rows(); ++row)
+        for (int column = 0; column < level.columns(); ++column) {
+            const std::size_t k = heldAt[level.index(column, row)];
+            if (k == kNone || !onLine[k] || !slopes[k].known)
+                continue;
+            if (column >= 1 && column < level.columns() - 1)
+                terms.push_back({true, level.index(column - 1, row), level.index(column + 1, row),
+                                 slopes[k].east * stride, kSlopeWeight});
+            if (row >= 1 && row < level.rows() - 1)
+                terms.push_back({false, level.index(column, row - 1), level.index(column, row + 1),
+                                 slopes[k].south * stride, kSlopeWeight});
+        }
     level.addSlopeTerms(terms);
+}
+
+// 1 for each known node on a traced line (a neighbour known with the same
+// height).
+std::vector<std::uint8_t> NodesOnLines(int columns, int rows, std::span<const KnownNode> known)
+{
+    const KnownPlaces places(columns, rows, known);
+    std::vector<std::uint8_t> onLine(known.size(), 0);
+    for (std::size_t k = 0; k < known.size(); ++k)
+        onLine[k] = places.onTracedLine(known[k]) ? 1 : 0;
+    return onLine;
 }
 
 }  // namespace
@@ -121,6 +131,8 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
                             static_cast<double>(known.size());
     if (!ticker.pumpNow())
         return std::nullopt;
+    const std::vector<std::uint8_t> onLine =
+        settings.slopes ? NodesOnLines(columns, rows, known) : std::vector<std::uint8_t>{};
     std::optional<SplineLevel> coarser;
     for (int stride = CoarsestStride(columns, rows); stride >= 1; stride /= 2) {
         SplineLevel level(LevelSize(columns, stride), LevelSize(rows, stride), settings.weights.forStride(stride));
@@ -128,9 +140,9 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
             RefineInto(*coarser, 2, level);
         else
             std::fill(level.heights().begin(), level.heights().end(), mean);
-        HoldKnownNodes(level, stride, known, coarser ? &*coarser : nullptr);
-        if (stride == 1 && settings.slopes)
-            AddLineSlopes(level, known, *settings.slopes);
+        const std::vector<std::size_t> heldAt = HoldKnownNodes(level, stride, known, coarser ? &*coarser : nullptr);
+        if (stride <= kSlopeStrides && settings.slopes)
+            AddLineSlopes(level, stride, heldAt, onLine, *settings.slopes);
         if (!ticker.pumpWhenDue())
             return std::nullopt;
         const double tolerance = stride == 1 ? settings.tolerance : settings.tolerance * stride * kCoarseLooseness;

@@ -25,9 +25,9 @@ struct CascadeSettings {
 // below it; it holds each of its nodes at the known node nearest to it
 // within half a step, moved along the surface of the grid above it, and
 // its settled surface is the first guess of the next finer grid. On the
-// finest grid the known nodes are held at exactly their heights, and where
-// slopes are given, known nodes on traced lines also hold their slope
-// softly. Heights are returned row by row, row 0 first; nothing when the
+// finest grid the known nodes are held at exactly their heights. Where
+// slopes are given, the nodes held at known nodes on traced lines also hold
+// their slope softly, on the finest grid and the next coarser one. Heights are returned row by row, row 0 first; nothing when the
 // ticker reports a cancel.
 std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span<const KnownNode> known,
                                                 const CascadeSettings& settings, ProgressTicker& ticker);

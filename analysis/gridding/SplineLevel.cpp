@@ -9,6 +9,8 @@ SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights)
       heights_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0.0),
       fixed_(heights_.size(), 0), rhs_(heights_.size(), 0.0), own_(heights_.size(), -1)
 {
+    const auto inner = [](int nodes) { return static_cast<std::size_t>(std::max(nodes - 4, 0)); };
+    ownRows_.reserve(heights_.size() - inner(columns) * inner(rows));
     for (int row = 0; row < rows_; ++row)
         for (int column = 0; column < columns_; ++column)
             if (row < 2 || row >= rows_ - 2 || column < 2 || column >= columns_ - 2) {
@@ -43,6 +45,7 @@ SplineLevel::OwnRow& SplineLevel::ownRow(std::size_t at)
 // of both nodes, -w/4 between them, and -+ w * slope / 2 to their constants.
 void SplineLevel::addSlopeTerms(const std::vector<SlopeTerm>& terms)
 {
+    ownRows_.reserve(ownRows_.size() + 2 * terms.size());
     for (const SlopeTerm& term : terms) {
         const std::size_t towardsBefore = term.alongRow ? StencilSlot(-2, 0) : StencilSlot(0, -2);
         const std::size_t towardsAfter = term.alongRow ? StencilSlot(2, 0) : StencilSlot(0, 2);

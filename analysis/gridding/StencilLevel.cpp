@@ -1,20 +1,23 @@
 #include "analysis/gridding/StencilLevel.h"
 
-
 namespace tarn::gridding {
 
 StencilLevel::StencilLevel(int columns, int rows)
-    : columns_(columns), rows_(rows),
-      stencils_(new Stencil[static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows)]),
-      plain_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0), takesPart_(plain_.size(), 0),
-      heights_(plain_.size(), 0.0), rhs_(plain_.size(), 0.0)
+    : columns_(columns), rows_(rows), own_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1),
+      takesPart_(own_.size(), 0), heights_(own_.size(), 0.0), rhs_(own_.size(), 0.0)
 {
+}
+
+void StencilLevel::finish()
+{
+    for (std::size_t at = 0; at < own_.size(); ++at)
+        takesPart_[at] = stencil(at)[kStencilCentre] > 0 ? 1 : 0;
 }
 
 // The row's product with the heights, leaving out the node itself.
 double StencilLevel::rowProduct(int column, int row, std::size_t at) const
 {
-    const Stencil& stencil = stencils_[at];
+    const Stencil& stencil = this->stencil(at);
     if (column >= 2 && column < columns_ - 2 && row >= 2 && row < rows_ - 2)
         return OffCentreProduct(stencil, heights_.data() + at, static_cast<std::ptrdiff_t>(columns_));
     double sum = 0;
@@ -36,7 +39,7 @@ void StencilLevel::relaxNode(int column, int row)
 {
     const std::size_t at = index(column, row);
     if (takesPart(at))
-        heights_[at] = (rhs_[at] - rowProduct(column, row, at)) / stencils_[at][12];
+        heights_[at] = (rhs_[at] - rowProduct(column, row, at)) / stencil(at)[kStencilCentre];
 }
 
 void StencilLevel::relax(Sweep direction)
@@ -56,7 +59,7 @@ void StencilLevel::residual(std::vector<double>& out) const
         for (int column = 0; column < columns_; ++column) {
             const std::size_t at = index(column, row);
             if (takesPart(at))
-                out[at] = rhs_[at] - rowProduct(column, row, at) - stencils_[at][12] * heights_[at];
+                out[at] = rhs_[at] - rowProduct(column, row, at) - stencil(at)[kStencilCentre] * heights_[at];
         }
 }
 

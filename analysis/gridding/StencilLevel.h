@@ -3,16 +3,16 @@
 #include "analysis/gridding/SplineLevel.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <vector>
 
 namespace tarn::gridding {
 
 // A coarser grid of the multigrid solver: each node's row of the operator
-// is stored as a 5 x 5 stencil, set once (setRow) before the grid is used.
-// A node whose diagonal is 0 takes no part (every finer node it would
-// correct is held).
+// is a 5 x 5 stencil. Most nodes share one row (plain nodes, setPlain); the
+// others have a row of their own (ownRow), added to in place. Every row is
+// set before finish(), and the grid is used after it. A node whose diagonal
+// is 0 takes no part (every finer node it would correct is held).
 class StencilLevel {
 public:
     StencilLevel(int columns, int rows);
@@ -24,17 +24,33 @@ public:
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
     }
 
-    const Stencil& stencil(std::size_t at) const { return stencils_[at]; }
-    // Sets a node's row; `plain` marks the row that most nodes share.
-    void setRow(std::size_t at, const Stencil& row, bool plain)
+    // Room for this many rows of their own.
+    void reserveOwnRows(std::size_t count) { ownRows_.reserve(count); }
+    // Gives the node the shared row; the first call sets it.
+    void setPlain(std::size_t at, const Stencil& shared)
     {
-        stencils_[at] = row;
-        plain_[at] = plain ? 1 : 0;
-        takesPart_[at] = row[kStencilCentre] > 0 ? 1 : 0;
-        if (plain && !shared_)
-            shared_ = row;
+        if (!shared_)
+            shared_ = shared;
+        own_[at] = -1;
     }
-    bool isPlain(std::size_t at) const { return plain_[at] != 0; }
+    // The node's own row, zero when first asked for. References stay valid
+    // while no more own rows are made than were reserved.
+    Stencil& ownRow(std::size_t at)
+    {
+        if (own_[at] < 0) {
+            own_[at] = static_cast<std::int32_t>(ownRows_.size());
+            ownRows_.emplace_back();
+        }
+        return ownRows_[static_cast<std::size_t>(own_[at])];
+    }
+    // Notes which nodes take part, once every row is set.
+    void finish();
+
+    const Stencil& stencil(std::size_t at) const
+    {
+        return own_[at] < 0 ? *shared_ : ownRows_[static_cast<std::size_t>(own_[at])];
+    }
+    bool isPlain(std::size_t at) const { return own_[at] < 0; }
     // The row of the plain nodes, when there are any.
     const Stencil* sharedRow() const { return shared_ ? &*shared_ : nullptr; }
     std::vector<double>& heights() { return heights_; }
@@ -53,9 +69,9 @@ private:
 
     int columns_;
     int rows_;
-    // Left unset at first: every row is set once before use.
-    std::unique_ptr<Stencil[]> stencils_;
-    std::vector<std::uint8_t> plain_;
+    // Index into ownRows_ of each node's row, -1 for the shared one.
+    std::vector<std::int32_t> own_;
+    std::vector<Stencil> ownRows_;
     std::vector<std::uint8_t> takesPart_;
     std::optional<Stencil> shared_;
     std::vector<double> heights_;

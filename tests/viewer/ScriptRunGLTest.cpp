@@ -4,6 +4,7 @@
 #include "TestFolder.h"
 #include "UserActions.h"
 
+#include "controls/HelpWindow.h"
 #include "controls/Messages.h"
 #include "exchange/BmpCodec.h"
 #include "model/SettingsStore.h"
@@ -159,6 +160,22 @@ TEST_F(ScriptRun, PanoramaOf38LinesIs36StripsSideBySide)
     EXPECT_EQ(panorama.height, 440);
     for (int strip = 0; strip < 36; ++strip)
         EXPECT_NE(panorama.PixelAt(strip * 16 + 8, 300), (TDibPicture::Rgb{0, 0, 0})) << strip;
+}
+
+TEST_F(ScriptRun, ThePanoramaDialogsHelpIsThePageOnPanoramasAndCancelRendersNothing)
+{
+    LoadScript("panorama.srp", 38);
+    WhenModal([](QWidget* dialog) {
+        Click(Find(dialog, "HelpBtn"));
+        Click(Find(dialog, "CancelBtn"));
+    });
+    Click(Find(viewer.get(), "RunScriptButton"));
+    auto* help = Find<THelpWindow>(viewer.get(), "HelpWindow");
+    EXPECT_EQ(help->CurrentTopic(), 21);
+    EXPECT_TRUE(help->PageText().contains("panorama"));
+    EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_NE(entry.path().extension(), ".bmp") << "nothing is rendered: " << entry.path();
 }
 
 }  // namespace

@@ -27,10 +27,7 @@ constexpr int kActorNameLength = 16;
 TActorsPage::TActorsPage(ISettingsStore& settings, QWidget* parent) : TScenePage(parent), settings_(settings)
 {
     setObjectName("ActorsPage");
-    povDialog_ = new QFileDialog(this, "Open", {}, "Povray (Actor) (*.POV *.pov)");
-    povDialog_->setObjectName("OpenPovDialog");
-    povDialog_->setFileMode(QFileDialog::ExistingFile);
-    povDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    povDialog_ = MakeOpenFileDialog(this, "OpenPovDialog", "Open", "Povray (Actor) (*.POV *.pov)");
 
     auto* column = new QVBoxLayout(this);
     QGroupBox* actors = MakeGroup(this, "Actors");

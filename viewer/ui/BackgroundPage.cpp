@@ -20,10 +20,7 @@ TBackgroundPage::TBackgroundPage(ISettingsStore& settings, QWidget* parent) : TS
 {
     setObjectName("BackgroundSheet");
     colourDialog_ = MakeColourDialog(this, "SetColorDialog");
-    bitmapDialog_ = new QFileDialog(this, "Open", {}, "Bitmaps (*.bmp)");
-    bitmapDialog_->setObjectName("OpenBMPDialog");
-    bitmapDialog_->setFileMode(QFileDialog::ExistingFile);
-    bitmapDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    bitmapDialog_ = MakeOpenFileDialog(this, "OpenBMPDialog", "Open", "Bitmaps (*.bmp)");
     auto* column = new QVBoxLayout(this);
     column->addWidget(BuildTypeGroup());
     column->addWidget(BuildFilesGroup());

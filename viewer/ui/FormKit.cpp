@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -121,6 +122,26 @@ TEnhTrackBar* MakeTrackBar(QWidget* parent, const char* name, const QString& acc
     bar->setAccessibleName(WithoutAccelerator(accessibleName));
     bar->setRange(minimum, maximum);
     return bar;
+}
+
+QFileDialog* MakeOpenFileDialog(QWidget* parent, const char* name, const QString& caption, const QString& filter)
+{
+    auto* dialog = new QFileDialog(parent, caption, {}, filter);
+    dialog->setObjectName(name);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return dialog;
+}
+
+QFileDialog* MakeSaveFileDialog(QWidget* parent, const char* name, const QString& caption, const QString& filter,
+                                const QString& suffix)
+{
+    auto* dialog = new QFileDialog(parent, caption, {}, filter);
+    dialog->setObjectName(name);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(suffix);
+    return dialog;
 }
 
 }  // namespace tarn

@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QCheckBox;
 class QDialog;
+class QFileDialog;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -40,6 +41,12 @@ QLineEdit* MakeLineEdit(QWidget* parent, const char* name, const QString& access
 // The "OK" (default, so Enter presses it), "Cancel" and "&Help" row at the
 // foot of a dialog: OK accepts, Cancel rejects, Help calls showHelp.
 void AddOkCancelHelpRow(QDialog* dialog, QBoxLayout* column, std::function<void()> showHelp);
+// File dialogs drawn by Qt rather than the desktop, so that tests and
+// screen readers reach their fields: one that opens an existing file, and
+// one that saves, adding `suffix` to a name typed without one.
+QFileDialog* MakeOpenFileDialog(QWidget* parent, const char* name, const QString& caption, const QString& filter);
+QFileDialog* MakeSaveFileDialog(QWidget* parent, const char* name, const QString& caption, const QString& filter,
+                                const QString& suffix);
 TEnhTrackBar* MakeTrackBar(QWidget* parent, const char* name, const QString& accessibleName, int minimum, int maximum);
 
 }  // namespace tarn

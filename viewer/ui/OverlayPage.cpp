@@ -21,10 +21,7 @@ constexpr int kLongestOverlayName = 80;
 TOverlayPage::TOverlayPage(QWidget* parent) : TScenePage(parent)
 {
     setObjectName("OverlaySheet");
-    bitmapDialog_ = new QFileDialog(this, "Open", {}, "Bitmaps (*.bmp)");
-    bitmapDialog_->setObjectName("OpenBMPDialog");
-    bitmapDialog_->setFileMode(QFileDialog::ExistingFile);
-    bitmapDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    bitmapDialog_ = MakeOpenFileDialog(this, "OpenBMPDialog", "Open", "Bitmaps (*.bmp)");
 
     auto* column = new QVBoxLayout(this);
     QGroupBox* group = MakeGroup(this, "Overlay Parameters");

@@ -14,6 +14,11 @@
 
 namespace tarn {
 
+namespace {
+// The help page on pictures, panoramas and animations.
+constexpr int kHelpContext = 21;
+}  // namespace
+
 TPanoParmsDlg::TPanoParmsDlg(const QString& panoramaFile, THelpWindow* help, QWidget* parent) : QDialog(parent)
 {
     setObjectName("PanoParmsDlg");
@@ -31,16 +36,13 @@ TPanoParmsDlg::TPanoParmsDlg(const QString& panoramaFile, THelpWindow* help, QWi
     row->addWidget(choose);
     column->addLayout(row);
 
-    savePanoramaDialog_ = new QFileDialog(this, "Panorama Bitmap", {}, "Bitmap (*.bmp)");
-    savePanoramaDialog_->setObjectName("SavePanoramaDialog");
-    savePanoramaDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    savePanoramaDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    savePanoramaDialog_->setDefaultSuffix("bmp");
+    savePanoramaDialog_ =
+        MakeSaveFileDialog(this, "SavePanoramaDialog", "Panorama Bitmap", "Bitmap (*.bmp)", "bmp");
 
     connect(choose, &QPushButton::clicked, this, &TPanoParmsDlg::GetPanoramaFileClick);
     AddOkCancelHelpRow(this, column, [help] {
         if (help)
-            help->ShowTopic(0);
+            help->ShowTopic(kHelpContext);
     });
 }
 

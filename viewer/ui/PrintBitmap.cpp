@@ -57,11 +57,7 @@ TPrintBitmapDlg::TPrintBitmapDlg(THelpWindow* help, QWidget* parent) : QDialog(p
     fields->addWidget(choose, 1, 2);
     column->addLayout(fields);
 
-    saveBmpDialog_ = new QFileDialog(this, "Save Print Bitmap", {}, "Bitmap (*.bmp)");
-    saveBmpDialog_->setObjectName("SaveBMPDialog");
-    saveBmpDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    saveBmpDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    saveBmpDialog_->setDefaultSuffix("bmp");
+    saveBmpDialog_ = MakeSaveFileDialog(this, "SaveBMPDialog", "Save Print Bitmap", "Bitmap (*.bmp)", "bmp");
 
     connect(choose, &QPushButton::clicked, this, &TPrintBitmapDlg::GetOverlayClick);
     AddOkCancelHelpRow(this, column, [help] {

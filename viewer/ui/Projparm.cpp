@@ -6,6 +6,7 @@
 #include "viewer/render/ViewNet.h"
 #include "viewer/ui/ActorsPage.h"
 #include "viewer/ui/DrawingPage.h"
+#include "viewer/ui/FormKit.h"
 #include "viewer/ui/OverlayPage.h"
 #include "viewer/ui/PreviewDisplay.h"
 #include "viewer/ui/ProjectionPage.h"
@@ -32,16 +33,8 @@ constexpr int kOtherTopic = 19;
 
 QFileDialog* MakeConfigDialog(QWidget* parent, const char* name, bool save)
 {
-    auto* dialog = new QFileDialog(parent, save ? "Save As" : "Open", {}, "Config (*.cfg)");
-    dialog->setObjectName(name);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    if (save) {
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setDefaultSuffix("cfg");
-    } else {
-        dialog->setFileMode(QFileDialog::ExistingFile);
-    }
-    return dialog;
+    return save ? MakeSaveFileDialog(parent, name, "Save As", "Config (*.cfg)", "cfg")
+                : MakeOpenFileDialog(parent, name, "Open", "Config (*.cfg)");
 }
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "model/SettingsStore.h"
 #include "viewer/anim/AnimMessages.h"
 #include "viewer/render/ViewNet.h"
+#include "viewer/ui/FormKit.h"
 #include "viewer/ui/GLPanel.h"
 #include "viewer/ui/Hints.h"
 #include "viewer/ui/Makepath.h"
@@ -86,20 +87,10 @@ TViewer::~TViewer() = default;
 
 void TViewer::BuildDialogs()
 {
-    openLem_ = new QFileDialog(this, "Load Map", {}, "Landscape Map (*.lem)");
-    openLem_->setObjectName("OpenLem");
-    openLem_->setOption(QFileDialog::DontUseNativeDialog);
-    openLem_->setFileMode(QFileDialog::ExistingFile);
+    openLem_ = MakeOpenFileDialog(this, "OpenLem", "Load Map", "Landscape Map (*.lem)");
     openLem_->setDefaultSuffix("lem");
-    saveFileDialog_ = new QFileDialog(this, "Save Picture As", {}, "BMP file (*.bmp)");
-    saveFileDialog_->setObjectName("SaveFileDialog");
-    saveFileDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    saveFileDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    saveFileDialog_->setDefaultSuffix("bmp");
-    openScript_ = new QFileDialog(this, "Load Script", {}, "Animation Script (*.srp)");
-    openScript_->setObjectName("OpenScript");
-    openScript_->setOption(QFileDialog::DontUseNativeDialog);
-    openScript_->setFileMode(QFileDialog::ExistingFile);
+    saveFileDialog_ = MakeSaveFileDialog(this, "SaveFileDialog", "Save Picture As", "BMP file (*.bmp)", "bmp");
+    openScript_ = MakeOpenFileDialog(this, "OpenScript", "Load Script", "Animation Script (*.srp)");
     printBitmap_ = new TPrintBitmapDlg(helpWindow_, this);
 }
 

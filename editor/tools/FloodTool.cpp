@@ -1,10 +1,10 @@
 #include "editor/tools/FloodTool.h"
 
 #include "controls/Messages.h"
+#include "editor/BusyCursor.h"
 #include "editor/DefNet.h"
 #include "model/edits/Flood.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace tarn {
@@ -20,15 +20,6 @@ bool ConfirmFlood(QWidget* parent)
     return question.exec() == QMessageBox::Ok;
 }
 
-// The hourglass for the length of one scope.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
-
 }  // namespace
 
 void TFloodTool::MouseUp(TDefineNet& net, QPoint point, Qt::MouseButton)
@@ -39,7 +30,7 @@ void TFloodTool::MouseUp(TDefineNet& net, QPoint point, Qt::MouseButton)
     const auto square = net.SquareAt(point);
     int flooded = 0;
     try {
-        TBusyCursor busy;
+        BusyCursor busy;
         flooded = Flood(net, net.UndoList(), square.column, square.row);
     } catch (const EAbortFlood& failure) {
         ShowMessage(failure.what());

@@ -5,13 +5,12 @@
 #include "analysis/gridding/TrendAnalysis.h"
 #include "controls/Messages.h"
 #include "controls/longprogress.h"
+#include "editor/BusyCursor.h"
 #include "editor/DefNet.h"
 #include "editor/Notifications.h"
 #include "editor/interpolate.h"
 #include "model/Errors.h"
 #include "model/edits/HeightChanges.h"
-
-#include <QApplication>
 
 #include <algorithm>
 #include <memory>
@@ -19,15 +18,6 @@
 namespace tarn {
 
 namespace {
-
-// Shows the hourglass while a whole-grid step runs inside one event.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 // Widens the band range to take in the heights written, telling the
 // windows so that the Max and Min Height spins follow.
@@ -61,7 +51,7 @@ void RunNearestNeighbour(TDefineNet& net, const gridding::InterpolationArea& are
 
 void RunWholeGrid(TDefineNet& net, const TInterpolationSettings& settings)
 {
-    const TBusyCursor busy;
+    const BusyCursor busy;
     if (settings.trend)
         gridding::TrendAnalysis(net, settings.minHeight);
     if (settings.smoothing)

@@ -1,6 +1,7 @@
 #include "editor/ColourSet.h"
 
 #include "controls/Messages.h"
+#include "editor/CommandSupport.h"
 #include "editor/QtColour.h"
 #include "editor/Shape.h"
 #include "model/Errors.h"
@@ -28,11 +29,6 @@ QPushButton* Button(QWidget* parent, const char* caption, const char* name)
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
-}
-
-std::filesystem::path ToPath(const QString& path)
-{
-    return std::filesystem::path(path.toStdString());
 }
 
 }  // namespace

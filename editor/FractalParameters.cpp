@@ -4,8 +4,10 @@
 #include "controls/GradImage.h"
 #include "controls/GradientEditor.h"
 #include "controls/Hemisphere.h"
+#include "exchange/ui/DialogButtons.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -167,24 +169,7 @@ QWidget* TFractalParametersForm::BuildFractalGroup()
 
 QWidget* TFractalParametersForm::BuildButtons()
 {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* ok = Button(row, "OK", "OKButton");
-    auto* cancel = Button(row, "Cancel", "CancelButton");
-    auto* help = Button(row, "&Help", "HelpButton");
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    layout->addStretch(1);
-    for (QPushButton* button : {ok, cancel, help})
-        layout->addWidget(button);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (showHelp_)
-            showHelp_(kHelpTopic);
-    });
-    return row;
+    return OkCancelHelpButtons(*this, showHelp_, kHelpTopic);
 }
 
 void TFractalParametersForm::Prepare(const TGradient& gradient, int lightAltitude, int lightAzimuth)

@@ -2,6 +2,8 @@
 #include "exchange/BmpCodec.h"
 #include "model/Errors.h"
 
+#include "tests/common/TempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -32,7 +34,7 @@ TEST(BmpFile, AWrittenPictureIsABottomUp24BitFileWithPaddedRows)
 {
     TDibPicture picture = TDibPicture::Blank(275, 200);
     picture.SetPixel(0, 0, {10, 20, 30});
-    const auto file = std::filesystem::temp_directory_path() / "bmp-codec-test-picture.bmp";
+    const auto file = test::UniqueTempPath("bmp-codec-test-picture", ".bmp");
     WriteBmpFile(file, picture);
     const auto bytes = FileBytes(file);
     std::filesystem::remove(file);
@@ -61,7 +63,7 @@ TEST(BmpFile, WrittenPicturesReadBackUnchanged)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             picture.SetPixel(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 90), 7});
-    const auto file = std::filesystem::temp_directory_path() / "bmp-codec-test-roundtrip.bmp";
+    const auto file = test::UniqueTempPath("bmp-codec-test-roundtrip", ".bmp");
     WriteBmpFile(file, picture);
     const TDibPicture read = ReadBmpFile(file);
     std::filesystem::remove(file);

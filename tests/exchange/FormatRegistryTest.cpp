@@ -5,6 +5,7 @@
 #include "exchange/FormatRegistry.h"
 #include "fixtures/NtfLayout.h"
 #include "fixtures/UsgsDemLayout.h"
+#include "tests/common/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +126,7 @@ protected:
     }
 
 private:
-    std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "tarn-format-files-test";
+    std::filesystem::path folder_ = UniqueTempPath("tarn-format-files");
 };
 
 TEST_F(FormatFiles, ExportsAreWrittenWholeAndReadBack)

@@ -5,6 +5,8 @@
 #include "exchange/MSBitmap.h"
 #include "model/Progress.h"
 
+#include "tests/common/TempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -105,7 +107,7 @@ TEST(MSBitmap, TheTwentyFourBitFileIsTheImageUnchanged)
 {
     TMSBitmap bitmap(3, 3);
     bitmap.SetPixel(1, 2, RGB(9, 8, 7));
-    const auto file = std::filesystem::temp_directory_path() / "msbitmap-24.bmp";
+    const auto file = test::UniqueTempPath("msbitmap-24", ".bmp");
     bitmap.SaveTo24Bit(file);
     EXPECT_EQ(FileBytes(file), bitmap.Image());
     std::filesystem::remove(file);
@@ -115,7 +117,7 @@ TEST(ColourReduction, APictureOfOneColourUsesOneTableEntryForEveryPixel)
 {
     TMSBitmap bitmap(7, 5);
     bitmap.FillRect(RGB(90, 140, 30), 0, 5, 6, 1);
-    const auto file = std::filesystem::temp_directory_path() / "msbitmap-256.bmp";
+    const auto file = test::UniqueTempPath("msbitmap-256", ".bmp");
     bitmap.SaveTo256Colours(file);
     const auto bytes = FileBytes(file);
     std::filesystem::remove(file);

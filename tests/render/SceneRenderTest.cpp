@@ -521,6 +521,71 @@ TEST(SceneRender, ALongPassPumpsByTimeNotPerSquareAndStopsAtTheNextSquare)
     EXPECT_EQ(stopping.pumps, 4);
 }
 
+// Answers "stop" at the first pump of the surface's walk.
+class StopOnSurface final : public IProgress {
+public:
+    void setCaptions(std::string_view, std::string_view step) override { onSurface_ = step == "Drawing Surface"; }
+    void setPercent(int) override {}
+    void hideProgress() override {}
+    bool pump() override { return !onSurface_; }
+
+private:
+    bool onSurface_ = false;
+};
+
+TEST(SceneRender, TheKeptSurfaceIsRightFromEitherSideAndAfterAStoppedPass)
+{
+    TViewNet net;
+    MakeFlatMap(net, 31);
+    for (std::size_t i = 0; i < net.Points().size(); ++i)
+        net.Points()[i].Height = static_cast<std::int16_t>(250 * std::sin(i * 0.29) + 120 * std::cos(i * 0.017));
+    net.UpdateSquares();
+    for (std::size_t i = 0; i < net.Squares().size(); i += 5)
+        net.Squares()[i].Terrain = static_cast<std::int16_t>(i % 8);
+    auto& h = net.MapHeader;
+    h.DrawTerrains = 1;
+    const std::array<double, 3> fromSouth = h.CameraPos;
+    const std::array<double, 3> fromNorth = {0, 400, 300};
+    const auto walked = [&](const std::array<double, 3>& camera) {
+        h.CameraPos = camera;
+        net.UseSceneCache = false;
+        const auto checksum = Checksum(Render(net));
+        net.UseSceneCache = true;
+        return checksum;
+    };
+    const auto kept = [&](const std::array<double, 3>& camera) {
+        h.CameraPos = camera;
+        return Checksum(Render(net));
+    };
+    const auto south = walked(fromSouth);
+    const auto north = walked(fromNorth);
+    ASSERT_NE(south, north);
+
+    // Recorded walking the rows south to north, then drawn from both sides.
+    EXPECT_EQ(kept(fromNorth), north);
+    EXPECT_EQ(kept(fromSouth), south);
+    EXPECT_EQ(kept(fromNorth), north);
+    // Painted in new colours walking the other way round.
+    h.TerrainColours[4] = RGB(10, 200, 10);
+    EXPECT_EQ(kept(fromSouth), walked(fromSouth));
+    EXPECT_EQ(kept(fromNorth), walked(fromNorth));
+
+    // A pass stopped after its first row leaves no half-built or half-painted
+    // surface behind for the next one.
+    for (const auto& change : std::vector<std::function<void()>>{
+             [&] { net.ReleaseSceneCache(); }, [&] { h.TerrainColours[4] = RGB(200, 10, 200); }}) {
+        change();
+        StopOnSurface stop;
+        bool completed = true;
+        h.CameraPos = fromSouth;
+        Render(net, 160, 120, 0, &stop, &completed);
+        EXPECT_FALSE(completed);
+        const auto expected = walked(fromSouth);
+        EXPECT_EQ(kept(fromSouth), expected);
+        EXPECT_EQ(kept(fromSouth), expected) << "from the row lists";
+    }
+}
+
 TEST(SceneRender, TheSkyKeepsItsShadeFromFrameToFrame)
 {
     TViewNet net;

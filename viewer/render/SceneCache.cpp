@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace tarn {
 
 namespace {
@@ -80,20 +82,36 @@ TSceneCache::Fit TSceneCache::FitFor(const TNet& net, double heightDivisor, bool
     return colour_ == ColourKeyOf(net) ? Fit::Complete : Fit::Shape;
 }
 
-void TSceneCache::Reset(const TNet& net, double heightDivisor, bool withOutlines)
+void TSceneCache::Reset(const TNet& net, double heightDivisor, bool withOutlines, bool rowsFromNorth)
 {
     DeleteRowLists();
     shape_ = ShapeKeyOf(net, heightDivisor, withOutlines);
     colour_ = ColourKeyOf(net);
     valid_ = true;
     verticesPerSquare = withOutlines ? 16 : 12;
+    squareColumns_ = std::max(net.MapHeader.Columns - 1, 0);
+    squareRows_ = std::max(net.MapHeader.Rows - 1, 0);
+    rowsFromNorth_ = rowsFromNorth;
     vertices.clear();
+}
+
+TSceneVertex* TSceneCache::SquareVertices(int index)
+{
+    const int row = (index - 1) / squareColumns_;
+    const int column = (index - 1) % squareColumns_;
+    return vertices.data() + RowStart(row) + static_cast<std::size_t>(column) * verticesPerSquare;
 }
 
 void TSceneCache::Recolour(const TNet& net)
 {
     DeleteRowLists();
     colour_ = ColourKeyOf(net);
+}
+
+void TSceneCache::Invalidate()
+{
+    DeleteRowLists();
+    valid_ = false;
 }
 
 void TSceneCache::DeleteRowLists()
@@ -105,19 +123,19 @@ void TSceneCache::DeleteRowLists()
     passes_ = 0;
 }
 
-bool TSceneCache::PrepareRowLists(int rows, int verticesPerRow)
+bool TSceneCache::PrepareRowLists()
 {
-    if (++passes_ < 2 || rows < 1)
+    if (++passes_ < 2 || squareRows_ < 1)
         return false;
     if (rowLists_ != 0 && glIsList(rowLists_))
         return true;
-    rowLists_ = glGenLists(rows);
+    rowLists_ = glGenLists(squareRows_);
     if (rowLists_ == 0)
         return false;
-    listCount_ = rows;
-    for (int row = 0; row < rows; ++row) {
+    listCount_ = squareRows_;
+    for (int row = 0; row < squareRows_; ++row) {
         glNewList(RowList(row), GL_COMPILE);
-        glDrawArrays(GL_TRIANGLES, row * verticesPerRow, verticesPerRow);
+        glDrawArrays(GL_TRIANGLES, static_cast<GLint>(RowStart(row)), VerticesPerRow());
         glEndList();
     }
     return true;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/Colour.h"
+#include "viewer/render/LargePageAllocator.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarn {
 
@@ -22,6 +24,9 @@ struct TSceneVertex {
     std::array<float, 3> normal{};
     std::array<float, 3> position{};
 };
+
+// A list of vertices ready to be handed to OpenGL as an interleaved array.
+using TSceneVertices = std::vector<TSceneVertex, TLargePageAllocator<TSceneVertex>>;
 
 // What the drawing of a square needs to know about itself and its eight
 // neighbours (north-west, north, north-east, east, south-east, south,

@@ -7,7 +7,7 @@ namespace tarn {
 namespace {
 
 // The three vertices, each with the normal of the first.
-void AppendTriangle(std::vector<TSceneVertex>& target, const std::array<TSceneVertex, 3>& vertices)
+void AppendTriangle(TSceneVertices& target, const std::array<TSceneVertex, 3>& vertices)
 {
     const std::size_t at = target.size();
     target.resize(at + 3);

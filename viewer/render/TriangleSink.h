@@ -66,13 +66,13 @@ public:
 // Appends every vertex to a list.
 class TRecordingSink final : public ITriangleSink {
 public:
-    explicit TRecordingSink(std::vector<TSceneVertex>& target) : target_(target) {}
+    explicit TRecordingSink(TSceneVertices& target) : target_(target) {}
     void Triangle(const std::array<TSceneVertex, 3>& vertices) override;
     void Outline(const std::array<TSceneVertex, 4>& vertices) override;
     bool DrawsNow() const override { return false; }
 
 private:
-    std::vector<TSceneVertex>& target_;
+    TSceneVertices& target_;
 };
 
 // Gathers triangles into an interleaved array and draws them with one call
@@ -91,7 +91,7 @@ public:
 
 private:
     static constexpr std::size_t kBatchVertices = 3 * 4096;
-    std::vector<TSceneVertex> batch_;
+    TSceneVertices batch_;
     TPipelineFlusher& flusher_;
     TImmediateSink immediate_;
 };

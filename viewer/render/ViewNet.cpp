@@ -3,6 +3,7 @@
 #include "model/SettingsStore.h"
 #include "viewer/render/Actor.h"
 #include "viewer/render/ActorRandom.h"
+#include "viewer/render/PassProgress.h"
 #include "viewer/render/ReliefNoise.h"
 #include "viewer/render/SceneCache.h"
 #include "viewer/render/ScreenProjection.h"
@@ -25,47 +26,6 @@ constexpr int kNoMist = 5000;
 // The normal the background is lit with: OpenGL's initial one, which the
 // first frame of a fresh context has always used.
 constexpr float kBackgroundNormal[] = {0, 0, 1};
-
-// The progress of one square walk: the percentage shown at the start of
-// each row when it changes, and the user interface pumped at most every
-// 40 ms (so an abort is answered well within a tenth of a second without
-// paying for a pump per square).
-class TPassProgress {
-public:
-    TPassProgress(IProgress* progress, long long total) : progress_(progress), total_(total) {}
-
-    void ShowDrawProgress()
-    {
-        if (!progress_ || total_ <= 0)
-            return;
-        const int percent = static_cast<int>(counter_ * 100 / total_);
-        if (percent != lastPercent_) {
-            lastPercent_ = percent;
-            progress_->setPercent(percent);
-        }
-    }
-    void Advance(long long squares) { counter_ += squares; }
-    // False when the user asked to stop.
-    bool Pump()
-    {
-        if (!progress_)
-            return true;
-        const auto now = std::chrono::steady_clock::now();
-        if (now < nextPump_)
-            return true;
-        nextPump_ = now + kPumpInterval;
-        return progress_->pump();
-    }
-
-private:
-    static constexpr std::chrono::milliseconds kPumpInterval{40};
-    IProgress* progress_;
-    long long total_;
-    // The walk's counter starts at 1, as the progress bar has always shown.
-    long long counter_ = 1;
-    int lastPercent_ = -1;
-    std::chrono::steady_clock::time_point nextPump_{};
-};
 
 // Only plain files are read as pictures; a missing name, a folder or a
 // device is skipped like a missing file.
@@ -425,108 +385,6 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
         }
     }
     batch.Flush();
-    return !AbortLoad;
-}
-
-}  // namespace tarn
-
-namespace tarn {
-
-TSceneCache& TViewNet::Cache()
-{
-    if (!cache_)
-        cache_ = std::make_unique<TSceneCache>();
-    return *cache_;
-}
-
-void TViewNet::ReleaseSceneCache()
-{
-    cache_.reset();
-    squareNoise_ = std::make_unique<TSquareNoise>();
-}
-
-bool TViewNet::WalkCached(IProgress* progress)
-{
-    const auto& h = MapHeader;
-    const int squareColumns = h.Columns - 1;
-    const int squareRows = h.Rows - 1;
-    TSceneCache& cache = Cache();
-    const bool outlines = h.GridMode != 2;
-    const int squares = squareColumns * squareRows;
-    switch (cache.FitFor(*this, HeightDivisor(), outlines)) {
-    case TSceneCache::Fit::None: {
-        // Record the surface once, north to south, exactly as the square
-        // walk would send it.
-        cache.Reset(*this, HeightDivisor(), outlines);
-        cache.vertices.reserve(static_cast<std::size_t>(squares) * cache.verticesPerSquare);
-        TRecordingSink recorder(cache.vertices);
-        const TSinkScope scope(sink_, recorder);
-        GatherSquareColours();
-        for (int index = 1; index <= squares; ++index)
-            DrawSquare(index, 0, 0, 0, 0);
-        break;
-    }
-    case TSceneCache::Fit::Shape:
-        // A scheme, a gradient or terrain colours changed: the same squares
-        // in new colours.
-        cache.Recolour(*this);
-        GatherSquareColours();
-        for (int index = 1; index <= squares; ++index)
-            PaintPlainSquare(BuildColourRecord(index, false),
-                             cache.vertices.data() + static_cast<std::size_t>(index - 1) * cache.verticesPerSquare,
-                             cache.verticesPerSquare);
-        break;
-    case TSceneCache::Fit::Complete:
-        break;
-    }
-
-    TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
-    const int perSquare = cache.verticesPerSquare;
-    // Squares go one by one when something is drawn between them (grid
-    // outlines, actors); otherwise a whole row at once.
-    const bool squareBySquare = outlines || h.DrawAllActors;
-
-    ApplyMaterial(material_);
-    if (outlines)
-        glLineWidth(2);
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
-    const bool fromNorth = RowsFromNorth();
-    // From the second pass over the same surface on (a redraw, an
-    // animation frame) the rows come from display lists.
-    const bool rowLists = !squareBySquare && cache.PrepareRowLists(squareRows, squareColumns * perSquare);
-    TPipelineFlusher flusher;
-    for (int step = 0; step < squareRows && !AbortLoad; ++step) {
-        const int row = fromNorth ? step : squareRows - 1 - step;
-        const int rowStart = row * squareColumns * perSquare;
-        pass.ShowDrawProgress();
-        if (!squareBySquare) {
-            if (rowLists)
-                glCallList(cache.RowList(row));
-            else
-                glDrawArrays(GL_TRIANGLES, rowStart, squareColumns * perSquare);
-            flusher.Drawn(4LL * squareColumns);
-            pass.Advance(squareColumns);
-            if (!pass.Pump())
-                AbortLoad = true;
-            continue;
-        }
-        for (int column = 0; column < squareColumns && !AbortLoad; ++column) {
-            const int first = rowStart + column * perSquare;
-            glDrawArrays(GL_TRIANGLES, first, 12);
-            if (outlines)
-                glDrawArrays(GL_LINE_LOOP, first + 12, 4);
-            pass.Advance(1);
-            if (h.DrawAllActors) {
-                PlaceActor(row * squareColumns + column + 1, column, row);
-                flusher.DrawnUncounted();
-            }
-            if (!pass.Pump())
-                AbortLoad = true;
-        }
-        flusher.Drawn(4LL * squareColumns);
-    }
-    glPopClientAttrib();
     return !AbortLoad;
 }
 

@@ -1,0 +1,134 @@
+// The square walk served from the kept surface (TSceneCache): built or
+// painted once, then drawn as arrays and, from the second pass on, from
+// display lists.
+#include "viewer/render/PassProgress.h"
+#include "viewer/render/ReliefNoise.h"
+#include "viewer/render/RowBlocks.h"
+#include "viewer/render/SceneCache.h"
+#include "viewer/render/TriangleSink.h"
+#include "viewer/render/ViewNet.h"
+
+#include <GL/gl.h>
+
+namespace tarn {
+
+TSceneCache& TViewNet::Cache()
+{
+    if (!cache_)
+        cache_ = std::make_unique<TSceneCache>();
+    return *cache_;
+}
+
+void TViewNet::ReleaseSceneCache()
+{
+    cache_.reset();
+    squareNoise_ = std::make_unique<TSquareNoise>();
+}
+
+bool TViewNet::WalkCached(IProgress* progress)
+{
+    const auto& h = MapHeader;
+    const int squareColumns = h.Columns - 1;
+    const int squareRows = h.Rows - 1;
+    TSceneCache& cache = Cache();
+    const bool outlines = h.GridMode != 2;
+    const bool fromNorth = RowsFromNorth();
+    const TSceneCache::Fit fit = cache.FitFor(*this, HeightDivisor(), outlines);
+    switch (fit) {
+    case TSceneCache::Fit::None:
+        // The surface is recorded row by row in the order of this walk,
+        // exactly as the square walk would send it. The room is taken at
+        // once, so the array OpenGL is given stays where it is.
+        cache.Reset(*this, HeightDivisor(), outlines, fromNorth);
+        cache.vertices.reserve(static_cast<std::size_t>(squareColumns) * squareRows * cache.verticesPerSquare);
+        GatherSquareColours();
+        break;
+    case TSceneCache::Fit::Shape:
+        // A scheme, a gradient or terrain colours changed: the same squares
+        // in new colours.
+        cache.Recolour(*this);
+        GatherSquareColours();
+        break;
+    case TSceneCache::Fit::Complete:
+        break;
+    }
+    TRecordingSink recorder(cache.vertices);
+    const auto rowOfStep = [&](int step) { return fromNorth ? step : squareRows - 1 - step; };
+    const auto prepare = [&](int step) {
+        const int firstSquare = rowOfStep(step) * squareColumns + 1;
+        if (fit == TSceneCache::Fit::None) {
+            const TSinkScope scope(sink_, recorder);
+            for (int index = firstSquare; index < firstSquare + squareColumns; ++index)
+                DrawSquare(index, 0, 0, 0, 0);
+        } else if (fit == TSceneCache::Fit::Shape) {
+            for (int index = firstSquare; index < firstSquare + squareColumns; ++index)
+                PaintPlainSquare(BuildColourRecord(index, false), cache.SquareVertices(index),
+                                 cache.verticesPerSquare);
+        }
+    };
+
+    TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
+    const int perSquare = cache.verticesPerSquare;
+    // Squares go one by one when something is drawn between them (grid
+    // outlines, actors); otherwise a whole row at once.
+    const bool squareBySquare = outlines || h.DrawAllActors;
+    ApplyMaterial(material_);
+    if (outlines)
+        glLineWidth(2);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
+    // From the second pass over the same surface on (a redraw, an
+    // animation frame) the rows come from display lists.
+    const bool rowLists = !squareBySquare && cache.PrepareRowLists();
+    TPipelineFlusher flusher;
+    const auto drawRow = [&](int step) {
+        const int row = rowOfStep(step);
+        pass.ShowDrawProgress();
+        if (rowLists)
+            glCallList(cache.RowList(row));
+        else
+            glDrawArrays(GL_TRIANGLES, static_cast<GLint>(cache.RowStart(row)), squareColumns * perSquare);
+        flusher.Drawn(4LL * squareColumns);
+        pass.Advance(squareColumns);
+        return true;
+    };
+    const auto drawSquares = [&](int step) {
+        const int row = rowOfStep(step);
+        const auto rowStart = static_cast<GLint>(cache.RowStart(row));
+        pass.ShowDrawProgress();
+        for (int column = 0; column < squareColumns; ++column) {
+            const int first = rowStart + column * perSquare;
+            glDrawArrays(GL_TRIANGLES, first, 12);
+            if (outlines)
+                glDrawArrays(GL_LINE_LOOP, first + 12, 4);
+            pass.Advance(1);
+            if (h.DrawAllActors) {
+                PlaceActor(row * squareColumns + column + 1, column, row);
+                flusher.DrawnUncounted();
+                if (!pass.Pump())
+                    AbortLoad = true;
+                if (AbortLoad)
+                    return false;
+            }
+        }
+        flusher.Drawn(4LL * squareColumns);
+        return true;
+    };
+    // Rows are built or painted on a second thread while the ones before
+    // are drawn; not when actors are placed between squares, as they
+    // share the walk's drawing state.
+    const bool ahead = fit != TSceneCache::Fit::Complete && !squareBySquare;
+    const bool completed = RunRowBlocks(
+        squareRows, ahead, prepare, squareBySquare ? std::function<bool(int)>(drawSquares) : drawRow, [&] {
+            if (!pass.Pump())
+                AbortLoad = true;
+            return !AbortLoad;
+        });
+    glPopClientAttrib();
+    // A pass stopped halfway leaves a surface built or painted halfway.
+    if (!completed && fit != TSceneCache::Fit::Complete)
+        cache.Invalidate();
+    return completed;
+}
+
+}  // namespace tarn

@@ -21,10 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const tarn::ETarnError&) {
         return 0;
     }
-    // A name holding "Key=" text is found by that key's search too, as any
-    // line containing it is; only files without such names must come back.
-    const bool plainNames = std::none_of(values.TerrainNames.begin(), values.TerrainNames.end(),
-                                         [](const std::string& name) { return name.find('=') != std::string::npos; });
+    // Sections and keys are found by the first line containing their text,
+    // so a name holding "Key=" text is found by that key's search and one
+    // holding "[Section]" by that section's; only files without such names
+    // must come back.
+    const bool plainNames =
+        std::none_of(values.TerrainNames.begin(), values.TerrainNames.end(), [](const std::string& name) {
+            return name.find_first_of("=[") != std::string::npos;
+        });
     if (!plainNames)
         return 0;
     tarn::TParameterValues again;

@@ -10,8 +10,13 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tarn {
 namespace {
@@ -236,6 +241,49 @@ void BM_DrawSceneDepth3FirstFrame(benchmark::State& state)
     Report(state);
 }
 BENCHMARK(BM_DrawSceneDepth3FirstFrame)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+
+// The frames above timed in turn with the bare loop, round after round, so
+// that a machine whose speed drifts (other work on a shared host) slows
+// them alike: each counter is the median, over the rounds, of the frame's
+// time divided by the bare loop's time in the same round.
+void BM_RatiosToTheBareLoop(benchmark::State& state)
+{
+    Scene scene;
+    TViewNet& net = *scene.net;
+    net.DrawScene(0, 0, nullptr);
+    const TBareTriangles t = CollectTriangles(net);
+    const auto milliseconds = [](auto&& draw) {
+        const auto start = std::chrono::steady_clock::now();
+        draw();
+        glFinish();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    const auto draw = [&net] { net.DrawScene(0, 0, nullptr); };
+    std::vector<std::pair<std::string, std::vector<double>>> ratios{
+        {"parameter change", {}}, {"cold first frame", {}}, {"still redraw", {}}, {"animation frame", {}}};
+    int frame = 0;
+    for (auto _ : state) {
+        const double bare = milliseconds([&] {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            SendBareTriangles(t);
+        });
+        net.MapHeader.TerrainColours[3] = RGB(100 + frame % 100, 60, 60);
+        ratios[0].second.push_back(milliseconds(draw) / bare);
+        net.ReleaseSceneCache();
+        ratios[1].second.push_back(milliseconds(draw) / bare);
+        draw();  // the second pass over the surface compiles its row lists
+        ratios[2].second.push_back(milliseconds(draw) / bare);
+        net.MapHeader.CameraPos[0] = -700 + 5.0 * (frame % 40);
+        net.SetFrameInfo(++frame, 1000);
+        ratios[3].second.push_back(milliseconds(draw) / bare);
+        net.SetFrameInfo(0, 0);
+    }
+    for (auto& [name, values] : ratios) {
+        std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
+        state.counters[name] = values[values.size() / 2];
+    }
+}
+BENCHMARK(BM_RatiosToTheBareLoop)->Unit(benchmark::kMillisecond)->MinTime(20)->UseRealTime();
 
 }  // namespace
 }  // namespace tarn

@@ -26,7 +26,9 @@ struct TCommand {
 // Each command lives in a file of its own with one of these functions, which
 // adds the command's subcommand to the tool and binds its options to values
 // the run function reads. A new command adds its file and one entry to the
-// list in Tarntool.cpp.
+// list in Tarntool.cpp, and to the list in LightTarntool.cpp as well when it
+// needs neither the geospatial library, OpenGL nor Qt.
+using AddCommand = TCommand (*)(CLI::App& tool);
 TCommand AddNewCommand(CLI::App& tool);
 TCommand AddInfoCommand(CLI::App& tool);
 TCommand AddCopyCommand(CLI::App& tool);

@@ -19,9 +19,10 @@ struct Run {
     std::string output;  // standard output and standard error together
 };
 
-inline Run RunTool(const std::string& arguments)
+// Runs the program with the words (as a shell reads them) and collects what it printed.
+inline Run RunProgram(const std::string& program, const std::string& arguments)
 {
-    const std::string command = std::string(TARNTOOL_PATH) + " " + arguments + " 2>&1";
+    const std::string command = program + " " + arguments + " 2>&1";
     Run run;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::array<char, 4096> buffer;
@@ -31,6 +32,8 @@ inline Run RunTool(const std::string& arguments)
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
+
+inline Run RunTool(const std::string& arguments) { return RunProgram(TARNTOOL_PATH, arguments); }
 
 inline std::string ReadAll(const fs::path& path)
 {

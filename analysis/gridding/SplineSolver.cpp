@@ -1,8 +1,10 @@
 #include "analysis/gridding/SplineSolver.h"
 
 #include "analysis/gridding/SplineMultigrid.h"
+#include "analysis/gridding/SplitRows.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tarn::gridding {
@@ -12,12 +14,27 @@ namespace {
 // The percentage shown runs over this many iterations (most runs take fewer).
 constexpr int kExpectedIterations = 20;
 
-double Dot(const std::vector<double>& a, const std::vector<double>& b)
+// Calls work(begin, end) for the node ranges of the level's row halves
+// (SplitRows).
+template <typename Work>
+void SplitNodes(const SplineLevel& level, const Work& work)
 {
-    double sum = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        sum += a[i] * b[i];
-    return sum;
+    SplitRows(level.rows(), level.size(),
+              [&](int firstRow, int endRow) { work(level.index(0, firstRow), level.index(0, endRow)); });
+}
+
+// The halves are summed apart and then added in order, so the sum does not
+// depend on the threads' timing.
+double Dot(const SplineLevel& level, const std::vector<double>& a, const std::vector<double>& b)
+{
+    std::array<double, 2> halves{};
+    SplitNodes(level, [&](std::size_t begin, std::size_t end) {
+        double sum = 0;
+        for (std::size_t i = begin; i < end; ++i)
+            sum += a[i] * b[i];
+        halves[begin == 0 ? 0 : 1] = sum;
+    });
+    return halves[0] + halves[1];
 }
 
 }  // namespace
@@ -33,23 +50,28 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
     if (!first)
         return false;
     std::vector<double> direction = *first;
-    double agreement = Dot(residual, direction);
+    double agreement = Dot(level, residual, direction);
     std::vector<double> product;
     auto& heights = level.heights();
     for (int iteration = 0; iteration < limits.maxIterations; ++iteration) {
         if (!ticker.tick(std::min(iteration, kExpectedIterations - 1), kExpectedIterations))
             return false;
         level.apply(direction, product);
-        const double curvature = Dot(direction, product);
+        const double curvature = Dot(level, direction, product);
         if (curvature <= 0)
             break;
         const double step = agreement / curvature;
-        double largest = 0;
-        for (std::size_t at = 0; at < heights.size(); ++at) {
-            heights[at] += step * direction[at];
-            residual[at] -= step * product[at];
-            largest = std::max(largest, std::abs(step * direction[at]));
-        }
+        std::array<double, 2> largestOfHalf{};
+        SplitNodes(level, [&](std::size_t begin, std::size_t end) {
+            double largest = 0;
+            for (std::size_t at = begin; at < end; ++at) {
+                heights[at] += step * direction[at];
+                residual[at] -= step * product[at];
+                largest = std::max(largest, std::abs(step * direction[at]));
+            }
+            largestOfHalf[begin == 0 ? 0 : 1] = largest;
+        });
+        const double largest = std::max(largestOfHalf[0], largestOfHalf[1]);
         if (largest < limits.tolerance)
             break;
         if (!ticker.pumpWhenDue())
@@ -58,11 +80,13 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
         if (!next)
             return false;
         const std::vector<double>& preconditioned = *next;
-        const double nextAgreement = Dot(residual, preconditioned);
+        const double nextAgreement = Dot(level, residual, preconditioned);
         const double blend = nextAgreement / agreement;
         agreement = nextAgreement;
-        for (std::size_t at = 0; at < direction.size(); ++at)
-            direction[at] = preconditioned[at] + blend * direction[at];
+        SplitNodes(level, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t at = begin; at < end; ++at)
+                direction[at] = preconditioned[at] + blend * direction[at];
+        });
     }
     return true;
 }

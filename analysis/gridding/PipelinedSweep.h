@@ -1,0 +1,65 @@
+#pragma once
+
+#include "analysis/gridding/SplitRows.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <future>
+#include <memory>
+#include <thread>
+
+namespace tarn::gridding {
+
+// A Gauss-Seidel sweep over a grid, visit(column, row) for every node in
+// turn, row by row and along each row (forward: row 0 and column 0 first;
+// backward: the reverse), where a node's update reads the nodes up to two
+// steps away and writes only itself.
+//
+// On a grid of at least kSplitNodes nodes two threads share the sweep, the
+// calling thread taking the rows 0, 2, 4, ... in sweep order and a second
+// thread the others. A thread updates a block of columns only once the row
+// before it has been updated two columns beyond the block, and, as the row
+// after waits for it in the same way, no node is read that the sweep alone
+// would not yet have updated: every height comes out the same as with one
+// thread, whatever the threads' timing. visit must not throw.
+template <typename Visit>
+void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
+{
+    const std::size_t nodes = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    const auto rowOf = [&](int step) { return forward ? step : rows - 1 - step; };
+    const auto columnOf = [&](int step) { return forward ? step : columns - 1 - step; };
+    if (nodes < kSplitNodes || rows < 2) {
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                visit(columnOf(c), rowOf(r));
+        return;
+    }
+    constexpr int kBlock = 32;
+    // How many columns of each row (in sweep order) have been updated.
+    const std::unique_ptr<std::atomic<int>[]> done(new std::atomic<int>[static_cast<std::size_t>(rows)]);
+    for (int r = 0; r < rows; ++r)
+        done[static_cast<std::size_t>(r)].store(0, std::memory_order_relaxed);
+    const auto sweepRows = [&](int firstStep) {
+        for (int r = firstStep; r < rows; r += 2) {
+            for (int begin = 0; begin < columns; begin += kBlock) {
+                const int end = std::min(begin + kBlock, columns);
+                if (r > 0) {
+                    const int needed = std::min(end + 2, columns);
+                    const std::atomic<int>& before = done[static_cast<std::size_t>(r - 1)];
+                    for (int spins = 0; before.load(std::memory_order_acquire) < needed; ++spins)
+                        if (spins >= 64)
+                            std::this_thread::yield();
+                }
+                for (int c = begin; c < end; ++c)
+                    visit(columnOf(c), rowOf(r));
+                done[static_cast<std::size_t>(r)].store(end, std::memory_order_release);
+            }
+        }
+    };
+    std::future<void> second = std::async(std::launch::async, [&sweepRows] { sweepRows(1); });
+    sweepRows(0);
+    second.get();
+}
+
+}  // namespace tarn::gridding

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <future>
 #include <memory>
-#include <thread>
 
 namespace tarn::gridding {
 
@@ -36,6 +35,9 @@ void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
         return;
     }
     constexpr int kBlock = 32;
+    // A thread that finds the row before it behind looks again this many
+    // times before it sleeps until that row moves on.
+    constexpr int kSpins = 200;
     // How many columns of each row (in sweep order) have been updated.
     const std::unique_ptr<std::atomic<int>[]> done(new std::atomic<int>[static_cast<std::size_t>(rows)]);
     for (int r = 0; r < rows; ++r)
@@ -47,13 +49,15 @@ void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
                 if (r > 0) {
                     const int needed = std::min(end + 2, columns);
                     const std::atomic<int>& before = done[static_cast<std::size_t>(r - 1)];
-                    for (int spins = 0; before.load(std::memory_order_acquire) < needed; ++spins)
-                        if (spins >= 64)
-                            std::this_thread::yield();
+                    int seen = before.load(std::memory_order_acquire);
+                    for (int spins = 0; seen < needed; ++spins, seen = before.load(std::memory_order_acquire))
+                        if (spins >= kSpins)
+                            before.wait(seen, std::memory_order_acquire);
                 }
                 for (int c = begin; c < end; ++c)
                     visit(columnOf(c), rowOf(r));
                 done[static_cast<std::size_t>(r)].store(end, std::memory_order_release);
+                done[static_cast<std::size_t>(r)].notify_one();
             }
         }
     };

@@ -1,13 +1,13 @@
 #include "analysis/gridding/Coarsening.h"
 
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 
 namespace tarn::gridding {
 
 void Restrict(int fineColumns, int fineRows, const std::vector<double>& residual, StencilLevel& coarse)
 {
     const std::size_t nodes = static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows);
-    SplitRows(coarse.rows(), nodes, [&](int firstRow, int endRow) {
+    SplitRows(coarse.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row)
             for (int column = 0; column < coarse.columns(); ++column) {
                 double sum = 0;

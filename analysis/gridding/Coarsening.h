@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 #include "analysis/gridding/StencilLevel.h"
 
 #include <algorithm>
@@ -206,21 +206,24 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
     const auto takesPartAt = [&](int c, int r) {
         return c >= 0 && c < fineColumns && r >= 0 && r < fineRows && fine.takesPart(fine.index(c, r));
     };
-    // The coarser rows are shared out between threads: each adds, in the
-    // same order as alone, to the rows of its own coarser rows only, from
-    // the finer rows that reach them. Only the calling thread asks
-    // keepGoing(); the other stops when it has said no.
+    // The coarser rows are cut into parts shared by two threads: each part
+    // adds, in the same order as alone, to the rows of its own coarser nodes
+    // only, from the finer rows that reach them. Only the calling thread
+    // asks keepGoing(), never again once it has said no; the other thread
+    // stops then too.
     const std::thread::id caller = std::this_thread::get_id();
     std::atomic<bool> stopped = false;
-    const auto addCoarseRows = [&](int firstRow, int endRow) {
+    const auto addCoarseRows = [&](int firstRow, int endRow, std::size_t) {
         const auto ownRowAt = [&](int ic, int ir) {
             return ir >= firstRow && ir < endRow && !plain[coarse.index(ic, ir)];
         };
         for (int pr = std::max(2 * firstRow - 1, 0); pr < std::min(2 * endRow, fineRows); ++pr) {
-            if (std::this_thread::get_id() == caller && !keepGoing())
-                stopped = true;
             if (stopped)
                 return;
+            if (std::this_thread::get_id() == caller && !keepGoing()) {
+                stopped = true;
+                return;
+            }
             const auto parentRows = ParentsOf(pr);
             for (int pc = 0; pc < fineColumns; ++pc) {
                 const std::size_t p = fine.index(pc, pr);
@@ -298,7 +301,7 @@ void Prolong(const StencilLevel& coarse, const Fine& fine, std::vector<double>& 
     using coarsening::ParentsOf;
     const std::vector<double>& corrections = coarse.heights();
     const std::size_t nodes = static_cast<std::size_t>(fine.columns()) * static_cast<std::size_t>(fine.rows());
-    SplitRows(fine.rows(), nodes, [&](int firstRow, int endRow) {
+    SplitRows(fine.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row) {
             const auto rows = ParentsOf(row);
             for (int column = 0; column < fine.columns(); ++column) {

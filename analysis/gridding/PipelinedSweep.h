@@ -1,11 +1,10 @@
 #pragma once
 
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
-#include <future>
 #include <memory>
 
 namespace tarn::gridding {
@@ -15,13 +14,13 @@ namespace tarn::gridding {
 // backward: the reverse), where a node's update reads the nodes up to two
 // steps away and writes only itself.
 //
-// On a grid of at least kSplitNodes nodes two threads share the sweep, the
-// calling thread taking the rows 0, 2, 4, ... in sweep order and a second
-// thread the others. A thread updates a block of columns only once the row
-// before it has been updated two columns beyond the block, and, as the row
-// after waits for it in the same way, no node is read that the sweep alone
-// would not yet have updated: every height comes out the same as with one
-// thread, whatever the threads' timing. visit must not throw.
+// On a grid of at least kSplitNodes nodes two threads share the sweep, each
+// taking the next row not yet taken (ShareParts). A thread updates a block
+// of columns only once the row before it has been updated two columns
+// beyond the block, and, as the row after waits for it in the same way, no
+// node is read that the sweep alone would not yet have updated: every
+// height comes out the same as with one thread, whatever the threads'
+// timing. visit must not throw.
 template <typename Visit>
 void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
 {
@@ -42,28 +41,24 @@ void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
     const std::unique_ptr<std::atomic<int>[]> done(new std::atomic<int>[static_cast<std::size_t>(rows)]);
     for (int r = 0; r < rows; ++r)
         done[static_cast<std::size_t>(r)].store(0, std::memory_order_relaxed);
-    const auto sweepRows = [&](int firstStep) {
-        for (int r = firstStep; r < rows; r += 2) {
-            for (int begin = 0; begin < columns; begin += kBlock) {
-                const int end = std::min(begin + kBlock, columns);
-                if (r > 0) {
-                    const int needed = std::min(end + 2, columns);
-                    const std::atomic<int>& before = done[static_cast<std::size_t>(r - 1)];
-                    int seen = before.load(std::memory_order_acquire);
-                    for (int spins = 0; seen < needed; ++spins, seen = before.load(std::memory_order_acquire))
-                        if (spins >= kSpins)
-                            before.wait(seen, std::memory_order_acquire);
-                }
-                for (int c = begin; c < end; ++c)
-                    visit(columnOf(c), rowOf(r));
-                done[static_cast<std::size_t>(r)].store(end, std::memory_order_release);
-                done[static_cast<std::size_t>(r)].notify_one();
+    ShareParts(static_cast<std::size_t>(rows), [&](std::size_t part) {
+        const int r = static_cast<int>(part);
+        for (int begin = 0; begin < columns; begin += kBlock) {
+            const int end = std::min(begin + kBlock, columns);
+            if (r > 0) {
+                const int needed = std::min(end + 2, columns);
+                const std::atomic<int>& before = done[part - 1];
+                int seen = before.load(std::memory_order_acquire);
+                for (int spins = 0; seen < needed; ++spins, seen = before.load(std::memory_order_acquire))
+                    if (spins >= kSpins)
+                        before.wait(seen, std::memory_order_acquire);
             }
+            for (int c = begin; c < end; ++c)
+                visit(columnOf(c), rowOf(r));
+            done[part].store(end, std::memory_order_release);
+            done[part].notify_one();
         }
-    };
-    std::future<void> second = std::async(std::launch::async, [&sweepRows] { sweepRows(1); });
-    sweepRows(0);
-    second.get();
+    });
 }
 
 }  // namespace tarn::gridding

@@ -1,7 +1,7 @@
 #include "analysis/gridding/SlopeEstimate.h"
 
 #include "analysis/gridding/LineSlope.h"
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 
 #include <algorithm>
 #include <atomic>
@@ -119,10 +119,13 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
     // calling thread ticks, and the other stops when it has been told to.
     const std::thread::id caller = std::this_thread::get_id();
     std::atomic<bool> stopped = false;
-    SplitInHalves(known.size(), known.size() >= kSplitKnownNodes, [&](std::size_t begin, std::size_t end) {
+    const std::size_t parts = known.size() >= kSplitKnownNodes ? kRowParts : 1;
+    ShareParts(parts, [&](std::size_t part) {
         const bool ticking = std::this_thread::get_id() == caller;
-        for (std::size_t k = begin; k < end && !stopped; ++k) {
-            if (ticking && k % 256 == 0 && !ticker.tick(static_cast<long long>(k), static_cast<long long>(end))) {
+        const std::size_t end = PartStart(known.size(), parts, part + 1);
+        for (std::size_t k = PartStart(known.size(), parts, part); k < end && !stopped; ++k) {
+            if (ticking && k % 256 == 0 &&
+                !ticker.tick(static_cast<long long>(k), static_cast<long long>(known.size()))) {
                 stopped = true;
                 return;
             }

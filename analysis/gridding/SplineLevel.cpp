@@ -1,7 +1,7 @@
 #include "analysis/gridding/SplineLevel.h"
 
 #include "analysis/gridding/PipelinedSweep.h"
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 
 #include <algorithm>
 
@@ -157,7 +157,7 @@ void SplineLevel::relax(Sweep direction)
 void SplineLevel::apply(const std::vector<double>& values, std::vector<double>& out) const
 {
     out.resize(size());
-    SplitRows(rows_, size(), [&](int firstRow, int endRow) { applyRows(values, out, firstRow, endRow); });
+    SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
 }
 
 void SplineLevel::applyRows(const std::vector<double>& values, std::vector<double>& out, int firstRow,
@@ -180,7 +180,7 @@ void SplineLevel::applyRows(const std::vector<double>& values, std::vector<doubl
 void SplineLevel::residual(std::vector<double>& out) const
 {
     out.resize(size());
-    SplitRows(rows_, size(), [&](int firstRow, int endRow) {
+    SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) {
         applyRows(heights_, out, firstRow, endRow);
         const std::size_t end = index(0, endRow);
         for (std::size_t at = index(0, firstRow); at < end; ++at) {

@@ -1,7 +1,7 @@
 #include "analysis/gridding/SplineSolver.h"
 
 #include "analysis/gridding/SplineMultigrid.h"
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 
 #include <algorithm>
 #include <array>
@@ -14,27 +14,31 @@ namespace {
 // The percentage shown runs over this many iterations (most runs take fewer).
 constexpr int kExpectedIterations = 20;
 
-// Calls work(begin, end) for the node ranges of the level's row halves
-// (SplitRows).
+// Calls work(begin, end, part) for the node ranges of the parts of the
+// level's rows (SplitRows).
 template <typename Work>
 void SplitNodes(const SplineLevel& level, const Work& work)
 {
-    SplitRows(level.rows(), level.size(),
-              [&](int firstRow, int endRow) { work(level.index(0, firstRow), level.index(0, endRow)); });
+    SplitRows(level.rows(), level.size(), [&](int firstRow, int endRow, std::size_t part) {
+        work(level.index(0, firstRow), level.index(0, endRow), part);
+    });
 }
 
-// The halves are summed apart and then added in order, so the sum does not
+// The parts are summed apart and then added in order, so the sum does not
 // depend on the threads' timing.
 double Dot(const SplineLevel& level, const std::vector<double>& a, const std::vector<double>& b)
 {
-    std::array<double, 2> halves{};
-    SplitNodes(level, [&](std::size_t begin, std::size_t end) {
+    std::array<double, kRowParts> parts{};
+    SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t part) {
         double sum = 0;
         for (std::size_t i = begin; i < end; ++i)
             sum += a[i] * b[i];
-        halves[begin == 0 ? 0 : 1] = sum;
+        parts[part] = sum;
     });
-    return halves[0] + halves[1];
+    double sum = 0;
+    for (const double partSum : parts)
+        sum += partSum;
+    return sum;
 }
 
 }  // namespace
@@ -61,17 +65,17 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
         if (curvature <= 0)
             break;
         const double step = agreement / curvature;
-        std::array<double, 2> largestOfHalf{};
-        SplitNodes(level, [&](std::size_t begin, std::size_t end) {
+        std::array<double, kRowParts> largestOfPart{};
+        SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t part) {
             double largest = 0;
             for (std::size_t at = begin; at < end; ++at) {
                 heights[at] += step * direction[at];
                 residual[at] -= step * product[at];
                 largest = std::max(largest, std::abs(step * direction[at]));
             }
-            largestOfHalf[begin == 0 ? 0 : 1] = largest;
+            largestOfPart[part] = largest;
         });
-        const double largest = std::max(largestOfHalf[0], largestOfHalf[1]);
+        const double largest = *std::max_element(largestOfPart.begin(), largestOfPart.end());
         if (largest < limits.tolerance)
             break;
         if (!ticker.pumpWhenDue())
@@ -83,7 +87,7 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
         const double nextAgreement = Dot(level, residual, preconditioned);
         const double blend = nextAgreement / agreement;
         agreement = nextAgreement;
-        SplitNodes(level, [&](std::size_t begin, std::size_t end) {
+        SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t) {
             for (std::size_t at = begin; at < end; ++at)
                 direction[at] = preconditioned[at] + blend * direction[at];
         });

@@ -1,7 +1,7 @@
 #include "analysis/gridding/StencilLevel.h"
 
 #include "analysis/gridding/PipelinedSweep.h"
-#include "analysis/gridding/SplitRows.h"
+#include "analysis/gridding/SharedParts.h"
 
 namespace tarn::gridding {
 
@@ -54,7 +54,7 @@ void StencilLevel::relax(Sweep direction)
 void StencilLevel::residual(std::vector<double>& out) const
 {
     out.resize(heights_.size());
-    SplitRows(rows_, heights_.size(), [&](int firstRow, int endRow) {
+    SplitRows(rows_, heights_.size(), [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row)
             for (int column = 0; column < columns_; ++column) {
                 const std::size_t at = index(column, row);

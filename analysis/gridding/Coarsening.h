@@ -1,9 +1,13 @@
 #pragma once
 
+#include "analysis/gridding/SharedParts.h"
 #include "analysis/gridding/StencilLevel.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace tarn::gridding {
@@ -202,68 +206,87 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
     const auto takesPartAt = [&](int c, int r) {
         return c >= 0 && c < fineColumns && r >= 0 && r < fineRows && fine.takesPart(fine.index(c, r));
     };
-    for (int pr = 0; pr < fineRows; ++pr) {
-        if (!keepGoing())
-            return std::nullopt;
-        const auto parentRows = ParentsOf(pr);
-        for (int pc = 0; pc < fineColumns; ++pc) {
-            const std::size_t p = fine.index(pc, pr);
-            if (!fine.takesPart(p))
-                continue;
-            const auto parentColumns = ParentsOf(pc);
-            bool reachesOwnRow = false;
-            for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
-                for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic)
-                    reachesOwnRow = reachesOwnRow || !plain[coarse.index(ic, ir)];
-            if (!reachesOwnRow)
-                continue;
-            if (openPlain[p]) {
+    // The coarser rows are cut into parts shared by two threads: each part
+    // adds, in the same order as alone, to the rows of its own coarser nodes
+    // only, from the finer rows that reach them. Only the calling thread
+    // asks keepGoing(), never again once it has said no; the other thread
+    // stops then too.
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<bool> stopped = false;
+    const auto addCoarseRows = [&](int firstRow, int endRow, std::size_t) {
+        const auto ownRowAt = [&](int ic, int ir) {
+            return ir >= firstRow && ir < endRow && !plain[coarse.index(ic, ir)];
+        };
+        for (int pr = std::max(2 * firstRow - 1, 0); pr < std::min(2 * endRow, fineRows); ++pr) {
+            if (stopped)
+                return;
+            if (std::this_thread::get_id() == caller && !keepGoing()) {
+                stopped = true;
+                return;
+            }
+            const auto parentRows = ParentsOf(pr);
+            for (int pc = 0; pc < fineColumns; ++pc) {
+                const std::size_t p = fine.index(pc, pr);
+                if (!fine.takesPart(p))
+                    continue;
+                const auto parentColumns = ParentsOf(pc);
+                bool reachesOwnRow = false;
+                for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
+                    for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic)
+                        reachesOwnRow = reachesOwnRow || ownRowAt(ic, ir);
+                if (!reachesOwnRow)
+                    continue;
+                if (openPlain[p]) {
+                    for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
+                        for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic) {
+                            if (!ownRowAt(ic, ir))
+                                continue;
+                            const Stencil& part =
+                                through[static_cast<std::size_t>((pr - 2 * ir + 1) * 3 + pc - 2 * ic + 1)];
+                            Stencil& out = coarse.ownRow(coarse.index(ic, ir));
+                            for (std::size_t k = 0; k < out.size(); ++k)
+                                out[k] += part[k];
+                        }
+                    continue;
+                }
+                // The row times P, gathered once, then weighted into each parent.
+                coarsening::GatheredRow gathered{ParentsOf(pc - 2).first, ParentsOf(pr - 2).first};
+                const Stencil& fineRow = fine.stencil(p);
+                for (int sr = -2; sr <= 2; ++sr) {
+                    const auto rows = ParentsOf(pr + sr);
+                    for (int sc = -2; sc <= 2; ++sc) {
+                        const double a = fineRow[StencilSlot(sc, sr)];
+                        if (a == 0 || !takesPartAt(pc + sc, pr + sr))
+                            continue;
+                        const auto columns = ParentsOf(pc + sc);
+                        const double product = a * rows.weight * columns.weight;
+                        for (int jr = rows.first; jr < rows.first + rows.count; ++jr)
+                            for (int jc = columns.first; jc < columns.first + columns.count; ++jc)
+                                gathered.values[static_cast<std::size_t>((jr - gathered.firstRow) * 4 + jc -
+                                                                         gathered.firstColumn)] += product;
+                    }
+                }
                 for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
                     for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic) {
-                        const std::size_t at = coarse.index(ic, ir);
-                        if (plain[at])
+                        if (!ownRowAt(ic, ir))
                             continue;
-                        const Stencil& part = through[static_cast<std::size_t>((pr - 2 * ir + 1) * 3 + pc - 2 * ic + 1)];
-                        Stencil& out = coarse.ownRow(at);
-                        for (std::size_t k = 0; k < out.size(); ++k)
-                            out[k] += part[k];
+                        const double weight = parentRows.weight * parentColumns.weight;
+                        Stencil& out = coarse.ownRow(coarse.index(ic, ir));
+                        for (int jr = 0; jr < 4; ++jr)
+                            for (int jc = 0; jc < 4; ++jc) {
+                                const double value = gathered.values[static_cast<std::size_t>(jr * 4 + jc)];
+                                if (value != 0)
+                                    out[StencilSlot(gathered.firstColumn + jc - ic, gathered.firstRow + jr - ir)] +=
+                                        weight * value;
+                            }
                     }
-                continue;
             }
-            // The row times P, gathered once, then weighted into each parent.
-            coarsening::GatheredRow gathered{ParentsOf(pc - 2).first, ParentsOf(pr - 2).first};
-            const Stencil& fineRow = fine.stencil(p);
-            for (int sr = -2; sr <= 2; ++sr) {
-                const auto rows = ParentsOf(pr + sr);
-                for (int sc = -2; sc <= 2; ++sc) {
-                    const double a = fineRow[StencilSlot(sc, sr)];
-                    if (a == 0 || !takesPartAt(pc + sc, pr + sr))
-                        continue;
-                    const auto columns = ParentsOf(pc + sc);
-                    const double product = a * rows.weight * columns.weight;
-                    for (int jr = rows.first; jr < rows.first + rows.count; ++jr)
-                        for (int jc = columns.first; jc < columns.first + columns.count; ++jc)
-                            gathered.values[static_cast<std::size_t>((jr - gathered.firstRow) * 4 + jc -
-                                                                     gathered.firstColumn)] += product;
-                }
-            }
-            for (int ir = parentRows.first; ir < parentRows.first + parentRows.count; ++ir)
-                for (int ic = parentColumns.first; ic < parentColumns.first + parentColumns.count; ++ic) {
-                    const std::size_t at = coarse.index(ic, ir);
-                    if (plain[at])
-                        continue;
-                    const double weight = parentRows.weight * parentColumns.weight;
-                    Stencil& out = coarse.ownRow(at);
-                    for (int jr = 0; jr < 4; ++jr)
-                        for (int jc = 0; jc < 4; ++jc) {
-                            const double value = gathered.values[static_cast<std::size_t>(jr * 4 + jc)];
-                            if (value != 0)
-                                out[StencilSlot(gathered.firstColumn + jc - ic, gathered.firstRow + jr - ir)] +=
-                                    weight * value;
-                        }
-                }
         }
-    }
+    };
+    SplitRows(coarse.rows(), static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows),
+              addCoarseRows);
+    if (stopped)
+        return std::nullopt;
     coarse.finish();
     return coarse;
 }
@@ -277,20 +300,23 @@ void Prolong(const StencilLevel& coarse, const Fine& fine, std::vector<double>& 
 {
     using coarsening::ParentsOf;
     const std::vector<double>& corrections = coarse.heights();
-    for (int row = 0; row < fine.rows(); ++row) {
-        const auto rows = ParentsOf(row);
-        for (int column = 0; column < fine.columns(); ++column) {
-            const std::size_t at = fine.index(column, row);
-            if (!fine.takesPart(at))
-                continue;
-            const auto columns = ParentsOf(column);
-            double sum = 0;
-            for (int r = rows.first; r < rows.first + rows.count; ++r)
-                for (int c = columns.first; c < columns.first + columns.count; ++c)
-                    sum += corrections[coarse.index(c, r)];
-            heights[at] += rows.weight * columns.weight * sum;
+    const std::size_t nodes = static_cast<std::size_t>(fine.columns()) * static_cast<std::size_t>(fine.rows());
+    SplitRows(fine.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
+        for (int row = firstRow; row < endRow; ++row) {
+            const auto rows = ParentsOf(row);
+            for (int column = 0; column < fine.columns(); ++column) {
+                const std::size_t at = fine.index(column, row);
+                if (!fine.takesPart(at))
+                    continue;
+                const auto columns = ParentsOf(column);
+                double sum = 0;
+                for (int r = rows.first; r < rows.first + rows.count; ++r)
+                    for (int c = columns.first; c < columns.first + columns.count; ++c)
+                        sum += corrections[coarse.index(c, r)];
+                heights[at] += rows.weight * columns.weight * sum;
+            }
         }
-    }
+    });
 }
 
 }  // namespace tarn::gridding

@@ -1,9 +1,12 @@
 #include "analysis/gridding/SlopeEstimate.h"
 
 #include "analysis/gridding/LineSlope.h"
+#include "analysis/gridding/SharedParts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 namespace tarn::gridding {
 
@@ -16,6 +19,8 @@ constexpr int kFirstRadius = 4;
 constexpr int kLargestRadius = 64;
 // A fit needs this many neighbours, one at least of another height.
 constexpr int kNeighbours = 6;
+// From this many known nodes on, two threads share the looks.
+constexpr std::size_t kSplitKnownNodes = 1024;
 
 class NodeBuckets {
 public:
@@ -110,11 +115,25 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
     const NodeBuckets buckets(columns, rows, known);
     const KnownPlaces places(columns, rows, known);
     std::vector<NodeSlope> slopes(known.size());
-    for (std::size_t k = 0; k < known.size(); ++k) {
-        if (k % 256 == 0 && !ticker.tick(static_cast<long long>(k), static_cast<long long>(known.size())))
-            return std::nullopt;
-        slopes[k] = places.onTracedLine(known[k]) ? SlopeAcrossLine(places, known[k]) : FitPlane(buckets, known[k]);
-    }
+    // Each node's look is its own, so two threads share the nodes; only the
+    // calling thread ticks, and the other stops when it has been told to.
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<bool> stopped = false;
+    const std::size_t parts = known.size() >= kSplitKnownNodes ? kRowParts : 1;
+    ShareParts(parts, [&](std::size_t part) {
+        const bool ticking = std::this_thread::get_id() == caller;
+        const std::size_t end = PartStart(known.size(), parts, part + 1);
+        for (std::size_t k = PartStart(known.size(), parts, part); k < end && !stopped; ++k) {
+            if (ticking && k % 256 == 0 &&
+                !ticker.tick(static_cast<long long>(k), static_cast<long long>(known.size()))) {
+                stopped = true;
+                return;
+            }
+            slopes[k] = places.onTracedLine(known[k]) ? SlopeAcrossLine(places, known[k]) : FitPlane(buckets, known[k]);
+        }
+    });
+    if (stopped)
+        return std::nullopt;
     // Nodes whose look told nothing borrow along their line, in rounds, so
     // that a slope spreads from the nodes that saw one whatever the order of
     // the nodes.

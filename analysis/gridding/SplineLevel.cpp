@@ -1,5 +1,8 @@
 #include "analysis/gridding/SplineLevel.h"
 
+#include "analysis/gridding/PipelinedSweep.h"
+#include "analysis/gridding/SharedParts.h"
+
 #include <algorithm>
 
 namespace tarn::gridding {
@@ -135,35 +138,37 @@ void SplineLevel::relax(Sweep direction)
     const auto step = static_cast<std::ptrdiff_t>(columns_);
     const bool forward = direction == Sweep::Forward;
     const std::ptrdiff_t moved = forward ? -1 : 1;
-    for (int r = 0; r < rows_; ++r) {
-        const int row = forward ? r : rows_ - 1 - r;
-        for (int c = 0; c < columns_; ++c) {
-            const int column = forward ? c : columns_ - 1 - c;
-            const std::size_t at = index(column, row);
-            if (fixed_[at])
-                continue;
-            if (own_[at] >= 0) {
-                relaxOwn(column, row, at);
-                continue;
-            }
-            double* z = heights_.data() + at;
-            const double partial = side * (z[-moved] + z[-step] + z[step]) +
-                                   corner * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
-                                   far * (z[-2] + z[2] + z[-2 * step] + z[2 * step]) + rhs_[at] / diagonal;
-            *z = partial + side * z[moved];
+    PipelinedSweep(columns_, rows_, forward, [&](int column, int row) {
+        const std::size_t at = index(column, row);
+        if (fixed_[at])
+            return;
+        if (own_[at] >= 0) {
+            relaxOwn(column, row, at);
+            return;
         }
-    }
+        double* z = heights_.data() + at;
+        const double partial = side * (z[-moved] + z[-step] + z[step]) +
+                               corner * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
+                               far * (z[-2] + z[2] + z[-2 * step] + z[2 * step]) + rhs_[at] / diagonal;
+        *z = partial + side * z[moved];
+    });
 }
 
 void SplineLevel::apply(const std::vector<double>& values, std::vector<double>& out) const
 {
-    out.assign(size(), 0.0);
-    for (int row = 0; row < rows_; ++row)
+    out.resize(size());
+    SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
+}
+
+void SplineLevel::applyRows(const std::vector<double>& values, std::vector<double>& out, int firstRow,
+                            int endRow) const
+{
+    for (int row = firstRow; row < endRow; ++row)
         for (int column = 0; column < columns_; ++column) {
             const std::size_t at = index(column, row);
-            if (fixed_[at])
-                continue;
-            if (own_[at] < 0) {
+            if (fixed_[at]) {
+                out[at] = 0;
+            } else if (own_[at] < 0) {
                 out[at] = uniform_[kStencilCentre] * values[at] + uniformOffCentre(values.data(), at);
             } else {
                 const auto own = static_cast<std::size_t>(own_[at]);
@@ -174,13 +179,17 @@ void SplineLevel::apply(const std::vector<double>& values, std::vector<double>& 
 
 void SplineLevel::residual(std::vector<double>& out) const
 {
-    apply(heights_, out);
-    for (std::size_t at = 0; at < out.size(); ++at) {
-        if (fixed_[at])
-            continue;
-        const double constant = own_[at] < 0 ? 0.0 : farRows_[static_cast<std::size_t>(own_[at])].constant;
-        out[at] = rhs_[at] - constant - out[at];
-    }
+    out.resize(size());
+    SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) {
+        applyRows(heights_, out, firstRow, endRow);
+        const std::size_t end = index(0, endRow);
+        for (std::size_t at = index(0, firstRow); at < end; ++at) {
+            if (fixed_[at])
+                continue;
+            const double constant = own_[at] < 0 ? 0.0 : farRows_[static_cast<std::size_t>(own_[at])].constant;
+            out[at] = rhs_[at] - constant - out[at];
+        }
+    });
 }
 
 }  // namespace tarn::gridding

@@ -92,6 +92,8 @@ private:
         bool nearEdge;
     };
     void updateFarRows();
+    // apply() for the rows [firstRow, endRow).
+    void applyRows(const std::vector<double>& values, std::vector<double>& out, int firstRow, int endRow) const;
     OwnRow& ownRow(std::size_t at);
     // The sum over the row's other nodes of coefficient times height.
     double offCentre(const double* values, int column, int row, std::size_t at) const;

@@ -1,8 +1,10 @@
 #include "analysis/gridding/SplineSolver.h"
 
 #include "analysis/gridding/SplineMultigrid.h"
+#include "analysis/gridding/SharedParts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tarn::gridding {
@@ -12,11 +14,30 @@ namespace {
 // The percentage shown runs over this many iterations (most runs take fewer).
 constexpr int kExpectedIterations = 20;
 
-double Dot(const std::vector<double>& a, const std::vector<double>& b)
+// Calls work(begin, end, part) for the node ranges of the parts of the
+// level's rows (SplitRows).
+template <typename Work>
+void SplitNodes(const SplineLevel& level, const Work& work)
 {
+    SplitRows(level.rows(), level.size(), [&](int firstRow, int endRow, std::size_t part) {
+        work(level.index(0, firstRow), level.index(0, endRow), part);
+    });
+}
+
+// The parts are summed apart and then added in order, so the sum does not
+// depend on the threads' timing.
+double Dot(const SplineLevel& level, const std::vector<double>& a, const std::vector<double>& b)
+{
+    std::array<double, kRowParts> parts{};
+    SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t part) {
+        double sum = 0;
+        for (std::size_t i = begin; i < end; ++i)
+            sum += a[i] * b[i];
+        parts[part] = sum;
+    });
     double sum = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        sum += a[i] * b[i];
+    for (const double partSum : parts)
+        sum += partSum;
     return sum;
 }
 
@@ -33,23 +54,28 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
     if (!first)
         return false;
     std::vector<double> direction = *first;
-    double agreement = Dot(residual, direction);
+    double agreement = Dot(level, residual, direction);
     std::vector<double> product;
     auto& heights = level.heights();
     for (int iteration = 0; iteration < limits.maxIterations; ++iteration) {
         if (!ticker.tick(std::min(iteration, kExpectedIterations - 1), kExpectedIterations))
             return false;
         level.apply(direction, product);
-        const double curvature = Dot(direction, product);
+        const double curvature = Dot(level, direction, product);
         if (curvature <= 0)
             break;
         const double step = agreement / curvature;
-        double largest = 0;
-        for (std::size_t at = 0; at < heights.size(); ++at) {
-            heights[at] += step * direction[at];
-            residual[at] -= step * product[at];
-            largest = std::max(largest, std::abs(step * direction[at]));
-        }
+        std::array<double, kRowParts> largestOfPart{};
+        SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t part) {
+            double largest = 0;
+            for (std::size_t at = begin; at < end; ++at) {
+                heights[at] += step * direction[at];
+                residual[at] -= step * product[at];
+                largest = std::max(largest, std::abs(step * direction[at]));
+            }
+            largestOfPart[part] = largest;
+        });
+        const double largest = *std::max_element(largestOfPart.begin(), largestOfPart.end());
         if (largest < limits.tolerance)
             break;
         if (!ticker.pumpWhenDue())
@@ -58,11 +84,13 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
         if (!next)
             return false;
         const std::vector<double>& preconditioned = *next;
-        const double nextAgreement = Dot(residual, preconditioned);
+        const double nextAgreement = Dot(level, residual, preconditioned);
         const double blend = nextAgreement / agreement;
         agreement = nextAgreement;
-        for (std::size_t at = 0; at < direction.size(); ++at)
-            direction[at] = preconditioned[at] + blend * direction[at];
+        SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t) {
+            for (std::size_t at = begin; at < end; ++at)
+                direction[at] = preconditioned[at] + blend * direction[at];
+        });
     }
     return true;
 }

@@ -1,5 +1,8 @@
 #include "analysis/gridding/StencilLevel.h"
 
+#include "analysis/gridding/PipelinedSweep.h"
+#include "analysis/gridding/SharedParts.h"
+
 namespace tarn::gridding {
 
 StencilLevel::StencilLevel(int columns, int rows)
@@ -44,23 +47,22 @@ void StencilLevel::relaxNode(int column, int row)
 
 void StencilLevel::relax(Sweep direction)
 {
-    const bool forward = direction == Sweep::Forward;
-    for (int r = 0; r < rows_; ++r) {
-        const int row = forward ? r : rows_ - 1 - r;
-        for (int c = 0; c < columns_; ++c)
-            relaxNode(forward ? c : columns_ - 1 - c, row);
-    }
+    PipelinedSweep(columns_, rows_, direction == Sweep::Forward,
+                   [this](int column, int row) { relaxNode(column, row); });
 }
 
 void StencilLevel::residual(std::vector<double>& out) const
 {
-    out.assign(heights_.size(), 0.0);
-    for (int row = 0; row < rows_; ++row)
-        for (int column = 0; column < columns_; ++column) {
-            const std::size_t at = index(column, row);
-            if (takesPart(at))
-                out[at] = rhs_[at] - rowProduct(column, row, at) - stencil(at)[kStencilCentre] * heights_[at];
-        }
+    out.resize(heights_.size());
+    SplitRows(rows_, heights_.size(), [&](int firstRow, int endRow, std::size_t) {
+        for (int row = firstRow; row < endRow; ++row)
+            for (int column = 0; column < columns_; ++column) {
+                const std::size_t at = index(column, row);
+                out[at] = takesPart(at)
+                              ? rhs_[at] - rowProduct(column, row, at) - stencil(at)[kStencilCentre] * heights_[at]
+                              : 0.0;
+            }
+    });
 }
 
 }  // namespace tarn::gridding

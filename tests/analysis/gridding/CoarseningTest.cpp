@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace tarn::gridding {
 namespace {
@@ -19,13 +21,14 @@ double Spread(const Fine& fine, int c, int r, int jc, int jr)
     return (c == 2 * jc ? 1.0 : 0.5) * (r == 2 * jr ? 1.0 : 0.5);
 }
 
-// Entry (J, K) of P^T A P, summed over every pair of finer nodes.
+// Entry (J, K) of P^T A P, summed over every pair of finer nodes (those
+// that J spreads to and their rows).
 template <typename Fine>
 double GalerkinEntry(const Fine& fine, int jc, int jr, int kc, int kr)
 {
     double sum = 0;
-    for (int pr = 0; pr < fine.rows(); ++pr)
-        for (int pc = 0; pc < fine.columns(); ++pc) {
+    for (int pr = std::max(2 * jr - 1, 0); pr <= std::min(2 * jr + 1, fine.rows() - 1); ++pr)
+        for (int pc = std::max(2 * jc - 1, 0); pc <= std::min(2 * jc + 1, fine.columns() - 1); ++pc) {
             const double left = Spread(fine, pc, pr, jc, jr);
             if (left == 0)
                 continue;
@@ -87,6 +90,45 @@ TEST(Coarsening, EveryCoarserRowIsTheGalerkinProductNearHeldNodesEdgesAndSlopes)
 TEST(Coarsening, AStopAskedForLeavesNoGrid)
 {
     EXPECT_FALSE(Coarsen(MixedLevel(), [] { return false; }));
+}
+
+// A grid large enough to be coarsened on two threads, with held nodes, a
+// line and slope terms on and around the finer rows where the coarser rows
+// are shared out.
+SplineLevel LargeMixedLevel()
+{
+    SplineLevel level(131, 133, SplineWeights::FromTensions(0.1, 0.25));
+    for (int column = 40; column < 60; ++column)
+        level.fixed()[level.index(column, 66)] = 1;
+    for (const auto& [column, row] : {std::pair{70, 64}, {71, 65}, {72, 67}, {73, 68}, {90, 66}, {3, 2}})
+        level.fixed()[level.index(column, row)] = 1;
+    level.addSlopeTerms({{true, level.index(44, 66), level.index(46, 66), 2.0, 16},
+                         {false, level.index(90, 65), level.index(90, 67), -1.0, 16},
+                         {false, level.index(72, 66), level.index(72, 68), 1.5, 16}});
+    return level;
+}
+
+TEST(Coarsening, ALargeGridSharedOutBetweenThreadsIsTheGalerkinProduct)
+{
+    const SplineLevel fine = LargeMixedLevel();
+    ASSERT_GE(fine.size(), kSplitNodes);
+    const std::optional<StencilLevel> coarse = Coarsen(fine, [] { return true; });
+    ASSERT_TRUE(coarse);
+    ExpectGalerkin(fine, *coarse);
+}
+
+TEST(Coarsening, OnALargeGridOnlyTheCallingThreadIsAskedAndAStopLeavesNoGrid)
+{
+    const std::thread::id caller = std::this_thread::get_id();
+    int asked = 0;
+    bool otherThreadAsked = false;
+    const auto keepGoing = [&] {
+        otherThreadAsked = otherThreadAsked || std::this_thread::get_id() != caller;
+        return ++asked < 10;
+    };
+    EXPECT_FALSE(Coarsen(LargeMixedLevel(), keepGoing));
+    EXPECT_FALSE(otherThreadAsked);
+    EXPECT_EQ(asked, 10);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace tarn::gridding::test {
@@ -43,8 +45,8 @@ inline std::vector<KnownNode> TraceContours(int columns, int rows, const Surface
     return known;
 }
 
-// A progress that reports a cancel from its n-th pump on (0: never) and
-// counts the pumps after that.
+// A progress that reports a cancel from its n-th pump on (0: never),
+// counts the pumps after that and notes a pump from another thread.
 class CancellingProgress final : public IProgress {
 public:
     explicit CancellingProgress(int cancelAt) : cancelAt_(cancelAt) {}
@@ -56,6 +58,7 @@ public:
     void hideProgress() override {}
     bool pump() override
     {
+        pumpedElsewhere = pumpedElsewhere || std::this_thread::get_id() != owner_;
         ++pumps;
         if (cancelAt_ > 0 && pumps >= cancelAt_) {
             pumpsAfterCancel += pumps > cancelAt_ ? 1 : 0;
@@ -66,10 +69,12 @@ public:
 
     int pumps = 0;
     int pumpsAfterCancel = 0;
+    bool pumpedElsewhere = false;  // by a thread other than the one that made it
     std::vector<std::string> captions;
 
 private:
     int cancelAt_;
+    std::thread::id owner_ = std::this_thread::get_id();
 };
 
 }  // namespace tarn::gridding::test

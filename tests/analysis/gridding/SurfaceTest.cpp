@@ -202,5 +202,29 @@ TEST(SplineSurface, StopsAtTheFirstCancelInEitherStep)
     }
 }
 
+// The paraboloid's grid is large enough for the work to be shared by two
+// threads: a cancel at any pump still stops the run there, and every pump
+// comes from the thread that started it.
+TEST(SplineSurface, ACancelAtAnyPumpOfARunOnTwoThreadsStopsItThere)
+{
+    const std::vector<KnownNode> known = TraceContours(Paraboloid::kColumns, Paraboloid::kRows, Paraboloid::height, 50);
+    for (const bool gradients : {false, true}) {
+        GriddingOptions options;
+        options.useGradients = gradients;
+        CancellingProgress whole(0);
+        ASSERT_TRUE(GridHeights(Paraboloid::kColumns, Paraboloid::kRows, known, options, whole).has_value());
+        EXPECT_FALSE(whole.pumpedElsewhere);
+        for (int cancelAt = 2; cancelAt <= whole.pumps; ++cancelAt) {
+            CancellingProgress progress(cancelAt);
+            const bool finished = GridHeights(Paraboloid::kColumns, Paraboloid::kRows, known, options, progress).has_value();
+            EXPECT_FALSE(progress.pumpedElsewhere);
+            if (progress.pumps >= cancelAt) {
+                EXPECT_FALSE(finished) << "cancel at pump " << cancelAt;
+                EXPECT_EQ(progress.pumpsAfterCancel, 0) << "cancel at pump " << cancelAt;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarn::gridding

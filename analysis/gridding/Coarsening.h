@@ -211,6 +211,10 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
     // only, from the finer rows that reach them. Only the calling thread
     // asks keepGoing(), never again once it has said no; the other thread
     // stops then too.
+    // It is asked once before the work is shared out too, so that a stop
+    // is seen even when the other thread takes every part.
+    if (!keepGoing())
+        return std::nullopt;
     const std::thread::id caller = std::this_thread::get_id();
     std::atomic<bool> stopped = false;
     const auto addCoarseRows = [&](int firstRow, int endRow, std::size_t) {

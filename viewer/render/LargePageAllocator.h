@@ -25,7 +25,8 @@ public:
 
     T* allocate(std::size_t count)
     {
-        if (count > std::numeric_limits<std::size_t>::max() / sizeof(T) - kLargePage)
+        // Room for the rounding up to whole pages too.
+        if (count > (std::numeric_limits<std::size_t>::max() - kLargePage) / sizeof(T))
             throw std::bad_array_new_length();
         const std::size_t bytes = count * sizeof(T);
         if (bytes < kLargePage)

@@ -13,7 +13,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <string>

@@ -87,7 +87,7 @@ bool TViewNet::WalkCached(IProgress* progress)
         if (rowLists)
             glCallList(cache.RowList(row));
         else
-            glDrawArrays(GL_TRIANGLES, static_cast<GLint>(cache.RowStart(row)), squareColumns * perSquare);
+            DrawTriangleArrays(static_cast<int>(cache.RowStart(row)), squareColumns * perSquare);
         flusher.Drawn(4LL * squareColumns);
         pass.Advance(squareColumns);
         return true;

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace tarn {
 
 namespace {
@@ -80,10 +82,17 @@ void TBatchSink::Flush()
         return;
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, batch_.data());
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
+    DrawTriangleArrays(0, static_cast<int>(batch_.size()));
     glPopClientAttrib();
     flusher_.Drawn(static_cast<long long>(batch_.size() / 3));
     batch_.clear();
+}
+
+void DrawTriangleArrays(int first, int count)
+{
+    constexpr int kVerticesPerCall = 3 * 256;
+    for (int start = first; start < first + count; start += kVerticesPerCall)
+        glDrawArrays(GL_TRIANGLES, start, std::min(kVerticesPerCall, first + count - start));
 }
 
 void TPipelineFlusher::Drawn(long long triangles)

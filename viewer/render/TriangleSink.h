@@ -42,6 +42,14 @@ private:
     std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
 };
 
+// Draws `count` vertices of the current vertex arrays from `first` as
+// triangles, in calls of a few hundred vertices. When a call holds a
+// triangle to be clipped, the software renderer goes over every vertex of
+// the call each time its own small vertex buffer fills, so one long call
+// costs time growing with the square of its length (a third of a frame for
+// rows of 6000 vertices); short calls keep that small and add little.
+void DrawTriangleArrays(int first, int count);
+
 // Puts a sink in place for one walk and the previous one back after it.
 class TSinkScope {
 public:

@@ -56,25 +56,26 @@ std::vector<int> Rows(int first, int end)
 
 TEST(RowBlocks, EveryRowIsPreparedOnceAndDrawnAfterInOrderWithTheThreadsMetBetweenBlocks)
 {
-    for (const bool ahead : {true, false})
-        for (const int rows : {0, 1, 16, 17, 499}) {
-            WalkLog log(rows);
-            EXPECT_TRUE(RunRowBlocks(rows, ahead, log.Prepare(), log.Draw(), log.Between()));
-            EXPECT_EQ(log.drawnAfterPreparing, Rows(0, rows)) << rows << " rows, ahead " << ahead;
-            EXPECT_EQ(log.betweenCalls, (rows + 15) / 16);
-            EXPECT_FALSE(log.betweenWhilePreparing);
-        }
+    for (const int block : {1, 16})
+        for (const bool ahead : {true, false})
+            for (const int rows : {0, 1, 16, 17, 499}) {
+                WalkLog log(rows);
+                EXPECT_TRUE(RunRowBlocks(rows, block, ahead, log.Prepare(), log.Draw(), log.Between()));
+                EXPECT_EQ(log.drawnAfterPreparing, Rows(0, rows)) << rows << " rows, ahead " << ahead;
+                EXPECT_EQ(log.betweenCalls, (rows + block - 1) / block);
+                EXPECT_FALSE(log.betweenWhilePreparing);
+            }
 }
 
 TEST(RowBlocks, AStopFromDrawingOrBetweenEndsTheWalk)
 {
     WalkLog drawStop(100);
-    EXPECT_FALSE(RunRowBlocks(100, true, drawStop.Prepare(), drawStop.Draw(20), drawStop.Between()));
+    EXPECT_FALSE(RunRowBlocks(100, 16, true, drawStop.Prepare(), drawStop.Draw(20), drawStop.Between()));
     EXPECT_EQ(drawStop.drawnAfterPreparing, Rows(0, 21));
     EXPECT_EQ(drawStop.betweenCalls, 1) << "after the first block only";
 
     WalkLog betweenStop(100);
-    EXPECT_FALSE(RunRowBlocks(100, true, betweenStop.Prepare(), betweenStop.Draw(), betweenStop.Between(2)));
+    EXPECT_FALSE(RunRowBlocks(100, 16, true, betweenStop.Prepare(), betweenStop.Draw(), betweenStop.Between(2)));
     EXPECT_EQ(betweenStop.drawnAfterPreparing, Rows(0, 32));
     EXPECT_FALSE(betweenStop.betweenWhilePreparing);
 }
@@ -87,7 +88,7 @@ TEST(RowBlocks, AFailedPreparationReachesTheCaller)
     };
     int drawn = 0;
     EXPECT_THROW(RunRowBlocks(
-                     100, true, failing, [&](int) { return ++drawn, true; }, [] { return true; }),
+                     100, 16, true, failing, [&](int) { return ++drawn, true; }, [] { return true; }),
                  std::runtime_error);
     EXPECT_LE(drawn, 48);
 }

@@ -498,7 +498,7 @@ public:
     int stopAfter = 1 << 30;
 };
 
-TEST(SceneRender, ALongPassPumpsByTimeNotPerSquareAndStopsAtTheNextSquare)
+TEST(SceneRender, ALongPassPumpsByTimeNotPerSquareAndAStopEndsTheWalk)
 {
     TViewNet net;
     MakeFlatMap(net, 81);
@@ -511,9 +511,9 @@ TEST(SceneRender, ALongPassPumpsByTimeNotPerSquareAndStopsAtTheNextSquare)
     EXPECT_GE(progress.pumps, 3) << "the interface breathes during the walk";
     EXPECT_LT(progress.pumps, 80 * 80 / 4) << "but not after every square";
 
-    // A stop asked for during the walk ends it at once. Pumps: the first
-    // step caption, the first square, one 40 ms later (answered "stop"),
-    // then the closing caption, which still runs.
+    // A stop asked for during the walk ends it after the row being drawn.
+    // Pumps: the first step caption, the first in the walk, one 40 ms later
+    // (answered "stop"), then the closing caption, which still runs.
     CountingProgress stopping;
     stopping.stopAfter = 3;
     Render(net, 320, 240, 5, &stopping, &completed);

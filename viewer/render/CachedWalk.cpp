@@ -75,7 +75,7 @@ bool TViewNet::WalkCached(IProgress* progress)
     ApplyMaterial(material_);
     if (outlines)
         glLineWidth(2);
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    const TClientArraysScope arrays;
     glInterleavedArrays(GL_C4F_N3F_V3F, 0, cache.vertices.data());
     // From the second pass over the same surface on (a redraw, an
     // animation frame) the rows come from display lists.
@@ -117,14 +117,17 @@ bool TViewNet::WalkCached(IProgress* progress)
     // Rows are built or painted on a second thread while the ones before
     // are drawn; not when actors are placed between squares, as they
     // share the walk's drawing state.
+    // Blocks of 16 rows are long enough to pay for handing them to the
+    // other thread and short enough that the user interface is pumped often
+    // (16 rows of a large map take a few milliseconds).
+    constexpr int kBlockRows = 16;
     const bool ahead = fit != TSceneCache::Fit::Complete && !squareBySquare;
     const bool completed = RunRowBlocks(
-        squareRows, ahead, prepare, squareBySquare ? std::function<bool(int)>(drawSquares) : drawRow, [&] {
+        squareRows, kBlockRows, ahead, prepare, squareBySquare ? std::function<bool(int)>(drawSquares) : drawRow, [&] {
             if (!pass.Pump())
                 AbortLoad = true;
             return !AbortLoad;
         });
-    glPopClientAttrib();
     // A pass stopped halfway leaves a surface built or painted halfway.
     if (!completed && fit != TSceneCache::Fit::Complete)
         cache.Invalidate();

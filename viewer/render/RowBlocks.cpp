@@ -5,26 +5,18 @@
 
 namespace tarn {
 
-namespace {
-
-// Long enough to pay for handing a block to the other thread, short enough
-// that the user interface is pumped often (16 rows of a large map take a
-// few milliseconds).
-constexpr int kBlockRows = 16;
-
-}  // namespace
-
-bool RunRowBlocks(int rows, bool ahead, const std::function<void(int)>& prepare,
+bool RunRowBlocks(int rows, int blockRows, bool ahead, const std::function<void(int)>& prepare,
                   const std::function<bool(int)>& draw, const std::function<bool()>& between)
 {
+    blockRows = std::max(blockRows, 1);
     const auto prepareBlock = [&](int first) {
-        for (int row = first; row < std::min(first + kBlockRows, rows); ++row)
+        for (int row = first; row < std::min(first + blockRows, rows); ++row)
             prepare(row);
     };
     if (rows > 0)
         prepareBlock(0);
-    for (int first = 0; first < rows; first += kBlockRows) {
-        const int next = first + kBlockRows;
+    for (int first = 0; first < rows; first += blockRows) {
+        const int next = first + blockRows;
         std::future<void> preparing;
         if (ahead && next < rows)
             preparing = std::async(std::launch::async, prepareBlock, next);

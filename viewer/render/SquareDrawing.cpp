@@ -219,9 +219,19 @@ void TViewNet::DrawSquare(int index, int /*column*/, int /*row*/, int /*detailFl
 
 void TViewNet::ApplyMaterial(const TTerrainMaterial& material)
 {
-    if (appliedMaterial_ && *appliedMaterial_ == material)
+    if (MaterialApplied(material))
         return;
     sink_->Flush();
+    SendMaterial(material);
+}
+
+bool TViewNet::MaterialApplied(const TTerrainMaterial& material) const
+{
+    return appliedMaterial_ && *appliedMaterial_ == material;
+}
+
+void TViewNet::SendMaterial(const TTerrainMaterial& material)
+{
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular.data());
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material.emission.data());
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);

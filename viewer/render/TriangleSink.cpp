@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tarn {
 
@@ -63,6 +64,22 @@ TBatchSink::TBatchSink(TPipelineFlusher& flusher) : flusher_(flusher) { batch_.r
 
 TBatchSink::~TBatchSink() = default;
 
+void TMaterialRecordingSink::Triangle(const std::array<TSceneVertex, 3>& vertices)
+{
+    if (target_->runs.empty() || target_->runs.back().material != material_)
+        target_->runs.push_back({target_->vertices.size(), material_});
+    AppendTriangle(target_->vertices, vertices);
+}
+
+void TMaterialRecordingSink::Outline(const std::array<TSceneVertex, 4>& /*vertices*/)
+{
+    throw std::logic_error("grid lines are not recorded with materials");
+}
+
+TClientArraysScope::TClientArraysScope() { glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT); }
+
+TClientArraysScope::~TClientArraysScope() { glPopClientAttrib(); }
+
 void TBatchSink::Triangle(const std::array<TSceneVertex, 3>& vertices)
 {
     AppendTriangle(batch_, vertices);
@@ -80,10 +97,11 @@ void TBatchSink::Flush()
 {
     if (batch_.empty())
         return;
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glInterleavedArrays(GL_C4F_N3F_V3F, 0, batch_.data());
-    DrawTriangleArrays(0, static_cast<int>(batch_.size()));
-    glPopClientAttrib();
+    {
+        const TClientArraysScope arrays;
+        glInterleavedArrays(GL_C4F_N3F_V3F, 0, batch_.data());
+        DrawTriangleArrays(0, static_cast<int>(batch_.size()));
+    }
     flusher_.Drawn(static_cast<long long>(batch_.size() / 3));
     batch_.clear();
 }

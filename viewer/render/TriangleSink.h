@@ -83,6 +83,50 @@ private:
     TSceneVertices& target_;
 };
 
+// Triangles kept to be drawn a little later, each stretch with the material
+// it is to be drawn in.
+struct TRecordedTriangles {
+    struct MaterialRun {
+        std::size_t firstVertex = 0;
+        TTerrainMaterial material;
+    };
+    TSceneVertices vertices;
+    std::vector<MaterialRun> runs;
+
+    void Clear()
+    {
+        vertices.clear();
+        runs.clear();
+    }
+};
+
+// Records triangles into whichever list it was last pointed at, each with
+// the material that `material` holds when it comes (the material a sink
+// drawing at once would have applied before it). For walks without grid
+// lines: an outline is refused.
+class TMaterialRecordingSink final : public ITriangleSink {
+public:
+    explicit TMaterialRecordingSink(const TTerrainMaterial& material) : material_(material) {}
+    void RecordInto(TRecordedTriangles& target) { target_ = &target; }
+    void Triangle(const std::array<TSceneVertex, 3>& vertices) override;
+    void Outline(const std::array<TSceneVertex, 4>& vertices) override;
+    bool DrawsNow() const override { return false; }
+
+private:
+    const TTerrainMaterial& material_;
+    TRecordedTriangles* target_ = nullptr;
+};
+
+// Keeps the client vertex array state of the enclosing code and gives it
+// back when the scope ends, an exception included.
+class TClientArraysScope {
+public:
+    TClientArraysScope();
+    ~TClientArraysScope();
+    TClientArraysScope(const TClientArraysScope&) = delete;
+    TClientArraysScope& operator=(const TClientArraysScope&) = delete;
+};
+
 // Gathers triangles into an interleaved array and draws them with one call
 // per batch, the same picture as sending them one by one. Outlines are
 // drawn at once, after the triangles before them.

@@ -358,6 +358,8 @@ bool TViewNet::WalkSquares(int detailFlag, int fractalDepth, IProgress* progress
         GatherSquareColours();
     if (fractalDepth > 0)
         squareNoise_->Prepare(*this);
+    if (fractalDepth > 0 && UseSceneCache && CanRecordDetailAhead())
+        return WalkDetailAhead(detailFlag, fractalDepth, progress);
 
     // The reference walk sends every triangle on its own; otherwise they go
     // in batches.

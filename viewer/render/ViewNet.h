@@ -154,6 +154,10 @@ private:
     void SetUpSurfaceMaterial(IProgress* progress);
     bool WalkSquares(int detailFlag, int fractalDepth, IProgress* progress);
     bool WalkCached(IProgress* progress);
+    // Whether the detailed walk may record rows on a second thread: nothing
+    // is drawn between its triangles (no grid lines, actors or overlay).
+    bool CanRecordDetailAhead() const;
+    bool WalkDetailAhead(int detailFlag, int fractalDepth, IProgress* progress);
     void DrawDetailedSquare(int firstCorner, const std::array<TMapPoint, 4>& corners, const TColourRecord& record,
                             int fractalDepth);
     void DrawDetailedQuad(const std::array<TMapPoint, 4>& quad, int depth, const TColourRecord& record,
@@ -172,7 +176,11 @@ private:
     // Paints the kept vertices of one square (its four triangles, then its
     // outline) in the colours of its record, leaving their shape alone.
     void PaintPlainSquare(const TColourRecord& record, TSceneVertex* vertices, int verticesPerSquare) const;
+    // Sets the surface material, first sending what the sink holds back,
+    // unless GL holds it already.
     void ApplyMaterial(const TTerrainMaterial& material);
+    bool MaterialApplied(const TTerrainMaterial& material) const;
+    void SendMaterial(const TTerrainMaterial& material);
     void SetTerrainMaterial(int terrain);
     double ReliefValue(const TGridSquare& square) const;
     void ApplyShoreRules(TColourRecord& record, const std::array<bool, 8>& neighbourIsWater) const;

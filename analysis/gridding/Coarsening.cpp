@@ -4,7 +4,7 @@
 
 namespace tarn::gridding {
 
-void Restrict(int fineColumns, int fineRows, const std::vector<double>& residual, StencilLevel& coarse)
+void Restrict(int fineColumns, int fineRows, const NodeValues& residual, StencilLevel& coarse)
 {
     const std::size_t nodes = static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows);
     SplitRows(coarse.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/gridding/NodeArray.h"
 #include "analysis/gridding/SharedParts.h"
 #include "analysis/gridding/StencilLevel.h"
 
@@ -75,7 +76,7 @@ private:
 
     int columns_;
     int rows_;
-    std::vector<int> sums_;
+    NodeArray<int> sums_;
 };
 
 namespace coarsening {
@@ -122,12 +123,12 @@ namespace coarsening {
 // The finer nodes whose 5 x 5 neighbourhood lies in the grid and takes
 // part, with the shared row themselves.
 template <typename Fine>
-std::vector<std::uint8_t> OpenPlainNodes(const Fine& fine)
+NodeArray<std::uint8_t> OpenPlainNodes(const Fine& fine)
 {
     const int columns = fine.columns();
     const int rows = fine.rows();
-    std::vector<std::uint8_t> openPlain(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0);
-    std::vector<int> blocked(static_cast<std::size_t>(columns + 1) * static_cast<std::size_t>(rows + 1), 0);
+    NodeArray<std::uint8_t> openPlain(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0);
+    NodeArray<int> blocked(static_cast<std::size_t>(columns + 1) * static_cast<std::size_t>(rows + 1), 0);
     const auto slot = [columns](int c, int r) {
         return static_cast<std::size_t>(r) * static_cast<std::size_t>(columns + 1) + static_cast<std::size_t>(c);
     };
@@ -171,7 +172,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
     const int fineRows = fine.rows();
     StencilLevel coarse(CoarserSize(fineColumns), CoarserSize(fineRows));
     const NotPlainCounter counter(fine);
-    const std::vector<std::uint8_t> openPlain = coarsening::OpenPlainNodes(fine);
+    const NodeArray<std::uint8_t> openPlain = coarsening::OpenPlainNodes(fine);
 
     const Stencil* shared = fine.sharedRow();
     std::array<Stencil, 9> through{};
@@ -188,7 +189,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
 
     const std::size_t coarseNodes =
         static_cast<std::size_t>(coarse.columns()) * static_cast<std::size_t>(coarse.rows());
-    std::vector<std::uint8_t> plain(coarseNodes, 0);
+    NodeArray<std::uint8_t> plain(coarseNodes, 0);
     std::size_t ownRows = 0;
     for (int row = 0; row < coarse.rows(); ++row)
         for (int column = 0; column < coarse.columns(); ++column) {
@@ -296,14 +297,14 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
 }
 
 // coarse.rhs = P^T residual.
-void Restrict(int fineColumns, int fineRows, const std::vector<double>& residual, StencilLevel& coarse);
+void Restrict(int fineColumns, int fineRows, const NodeValues& residual, StencilLevel& coarse);
 
 // heights += P * coarse.heights, at the finer nodes that take part.
 template <typename Fine>
-void Prolong(const StencilLevel& coarse, const Fine& fine, std::vector<double>& heights)
+void Prolong(const StencilLevel& coarse, const Fine& fine, NodeValues& heights)
 {
     using coarsening::ParentsOf;
-    const std::vector<double>& corrections = coarse.heights();
+    const NodeValues& corrections = coarse.heights();
     const std::size_t nodes = static_cast<std::size_t>(fine.columns()) * static_cast<std::size_t>(fine.rows());
     SplitRows(fine.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row) {

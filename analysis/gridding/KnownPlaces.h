@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/gridding/NodeArray.h"
 #include "analysis/gridding/KnownNode.h"
 
 #include <cmath>
@@ -46,8 +47,8 @@ private:
     int columns_;
     int rows_;
     std::span<const KnownNode> known_;
-    std::vector<std::int32_t> at_;  // index into known_, -1 where unknown
-    std::vector<double> heights_;   // NaN where unknown
+    NodeArray<std::int32_t> at_;  // index into known_, -1 where unknown
+    NodeValues heights_;   // NaN where unknown
 };
 
 }  // namespace tarn::gridding

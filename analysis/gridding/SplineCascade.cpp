@@ -52,11 +52,11 @@ constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 // along the surface of the coarser level, when there is one.
 // Returns the known node each node of the level is held at, kNone where it
 // is free.
-std::vector<std::size_t> HoldKnownNodes(SplineLevel& level, int stride, std::span<const KnownNode> known,
-                                        const SplineLevel* coarser)
+NodeArray<std::size_t> HoldKnownNodes(SplineLevel& level, int stride, std::span<const KnownNode> known,
+                                      const SplineLevel* coarser)
 {
-    std::vector<std::size_t> nearest(level.size(), kNone);
-    std::vector<int> nearestDistance(level.size(), std::numeric_limits<int>::max());
+    NodeArray<std::size_t> nearest(level.size(), kNone);
+    NodeArray<int> nearestDistance(level.size(), std::numeric_limits<int>::max());
     for (std::size_t k = 0; k < known.size(); ++k) {
         const int column = NearestLevelNode(known[k].column, stride);
         const int row = NearestLevelNode(known[k].row, stride);
@@ -89,7 +89,7 @@ std::vector<std::size_t> HoldKnownNodes(SplineLevel& level, int stride, std::spa
 // two nodes thick even says "flat"), so the slope estimated at a known node
 // on one is held at each node of the level held at that known node, along
 // rows and along columns, in the level's own steps.
-void AddLineSlopes(SplineLevel& level, int stride, const std::vector<std::size_t>& heldAt,
+void AddLineSlopes(SplineLevel& level, int stride, const NodeArray<std::size_t>& heldAt,
                    const std::vector<std::uint8_t>& onLine, const std::vector<NodeSlope>& slopes)
 {
     std::vector<SlopeTerm> terms;
@@ -140,7 +140,7 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
             RefineInto(*coarser, 2, level);
         else
             std::fill(level.heights().begin(), level.heights().end(), mean);
-        const std::vector<std::size_t> heldAt = HoldKnownNodes(level, stride, known, coarser ? &*coarser : nullptr);
+        const NodeArray<std::size_t> heldAt = HoldKnownNodes(level, stride, known, coarser ? &*coarser : nullptr);
         if (stride <= kSlopeStrides && settings.slopes)
             AddLineSlopes(level, stride, heldAt, onLine, *settings.slopes);
         if (!ticker.pumpWhenDue())
@@ -150,7 +150,8 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
             return std::nullopt;
         coarser = std::move(level);
     }
-    return std::move(coarser->heights());
+    const NodeValues& heights = coarser->heights();
+    return std::vector<double>(heights.begin(), heights.end());
 }
 
 }  // namespace tarn::gridding

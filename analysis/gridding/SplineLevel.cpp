@@ -154,13 +154,13 @@ void SplineLevel::relax(Sweep direction)
     });
 }
 
-void SplineLevel::apply(const std::vector<double>& values, std::vector<double>& out) const
+void SplineLevel::apply(const NodeValues& values, NodeValues& out) const
 {
     out.resize(size());
     SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
 }
 
-void SplineLevel::applyRows(const std::vector<double>& values, std::vector<double>& out, int firstRow,
+void SplineLevel::applyRows(const NodeValues& values, NodeValues& out, int firstRow,
                             int endRow) const
 {
     for (int row = firstRow; row < endRow; ++row)
@@ -177,7 +177,7 @@ void SplineLevel::applyRows(const std::vector<double>& values, std::vector<doubl
         }
 }
 
-void SplineLevel::residual(std::vector<double>& out) const
+void SplineLevel::residual(NodeValues& out) const
 {
     out.resize(size());
     SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/gridding/NodeArray.h"
 #include "analysis/gridding/SplineEnergy.h"
 
 #include <cstdint>
@@ -37,12 +38,12 @@ public:
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
     }
 
-    std::vector<double>& heights() { return heights_; }
-    const std::vector<double>& heights() const { return heights_; }
+    NodeValues& heights() { return heights_; }
+    const NodeValues& heights() const { return heights_; }
     // 1 where the height is held, 0 where the relaxation may move it.
-    std::vector<std::uint8_t>& fixed() { return fixed_; }
-    const std::vector<std::uint8_t>& fixed() const { return fixed_; }
-    std::vector<double>& rhs() { return rhs_; }
+    NodeArray<std::uint8_t>& fixed() { return fixed_; }
+    const NodeArray<std::uint8_t>& fixed() const { return fixed_; }
+    NodeValues& rhs() { return rhs_; }
 
     // Adds slope conditions.
     void addSlopeTerms(const std::vector<SlopeTerm>& terms);
@@ -64,14 +65,14 @@ public:
 
     // out = operator * values at the free nodes (constants left out), 0 at
     // the held ones.
-    void apply(const std::vector<double>& values, std::vector<double>& out) const;
+    void apply(const NodeValues& values, NodeValues& out) const;
 
     // One Gauss-Seidel sweep over the free nodes, row by row, forward (row 0
     // first) or backward.
     void relax(Sweep direction);
     // rhs - operator * heights - constant at the free nodes, 0 at the held
     // ones.
-    void residual(std::vector<double>& out) const;
+    void residual(NodeValues& out) const;
 
 private:
     struct OwnRow {
@@ -93,7 +94,7 @@ private:
     };
     void updateFarRows();
     // apply() for the rows [firstRow, endRow).
-    void applyRows(const std::vector<double>& values, std::vector<double>& out, int firstRow, int endRow) const;
+    void applyRows(const NodeValues& values, NodeValues& out, int firstRow, int endRow) const;
     OwnRow& ownRow(std::size_t at);
     // The sum over the row's other nodes of coefficient times height.
     double offCentre(const double* values, int column, int row, std::size_t at) const;
@@ -104,13 +105,13 @@ private:
     int columns_;
     int rows_;
     Stencil uniform_;
-    std::vector<double> heights_;
-    std::vector<std::uint8_t> fixed_;
-    std::vector<double> rhs_;
+    NodeValues heights_;
+    NodeArray<std::uint8_t> fixed_;
+    NodeValues rhs_;
     // Index into ownRows_ of each node's row, -1 for the uniform one.
-    std::vector<std::int32_t> own_;
-    std::vector<OwnRow> ownRows_;
-    std::vector<FarRow> farRows_;  // one per own row
+    NodeArray<std::int32_t> own_;
+    NodeArray<OwnRow> ownRows_;
+    NodeArray<FarRow> farRows_;  // one per own row
 };
 
 }  // namespace tarn::gridding

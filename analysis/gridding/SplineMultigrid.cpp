@@ -66,7 +66,7 @@ void SplineMultigrid::buildCoarsestSolver()
     coarsestSolver_.emplace(std::move(matrix), count);
 }
 
-const std::vector<double>* SplineMultigrid::precondition(const std::vector<double>& residual)
+const NodeValues* SplineMultigrid::precondition(const NodeValues& residual)
 {
     const auto keepGoing = [this] { return ticker_->pumpWhenDue(); };
     std::fill(finest_.heights().begin(), finest_.heights().end(), 0.0);

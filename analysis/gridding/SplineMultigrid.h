@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/gridding/NodeArray.h"
 #include "analysis/gridding/DenseSolver.h"
 #include "analysis/gridding/SplineLevel.h"
 #include "analysis/gridding/StencilLevel.h"
@@ -26,7 +27,7 @@ public:
     // An approximate solution of operator * correction = residual: one
     // V-cycle from 0. The result stays valid until the next call; nothing
     // when the ticker reports a cancel on the way.
-    const std::vector<double>* precondition(const std::vector<double>& residual);
+    const NodeValues* precondition(const NodeValues& residual);
 
 private:
     explicit SplineMultigrid(const SplineLevel& problem);
@@ -38,7 +39,7 @@ private:
     std::vector<StencilLevel> coarser_;
     std::vector<std::size_t> coarsestNodes_;  // the coarsest grid's nodes that take part
     std::optional<DenseSolver> coarsestSolver_;
-    std::vector<double> residual_;
+    NodeValues residual_;
 };
 
 }  // namespace tarn::gridding

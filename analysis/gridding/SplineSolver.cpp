@@ -26,7 +26,7 @@ void SplitNodes(const SplineLevel& level, const Work& work)
 
 // The parts are summed apart and then added in order, so the sum does not
 // depend on the threads' timing.
-double Dot(const SplineLevel& level, const std::vector<double>& a, const std::vector<double>& b)
+double Dot(const SplineLevel& level, const NodeValues& a, const NodeValues& b)
 {
     std::array<double, kRowParts> parts{};
     SplitNodes(level, [&](std::size_t begin, std::size_t end, std::size_t part) {
@@ -48,14 +48,14 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
     std::optional<SplineMultigrid> multigrid = SplineMultigrid::Build(level, ticker);
     if (!multigrid)
         return false;
-    std::vector<double> residual;
+    NodeValues residual;
     level.residual(residual);
-    const std::vector<double>* first = multigrid->precondition(residual);
+    const NodeValues* first = multigrid->precondition(residual);
     if (!first)
         return false;
-    std::vector<double> direction = *first;
+    NodeValues direction = *first;
     double agreement = Dot(level, residual, direction);
-    std::vector<double> product;
+    NodeValues product;
     auto& heights = level.heights();
     for (int iteration = 0; iteration < limits.maxIterations; ++iteration) {
         if (!ticker.tick(std::min(iteration, kExpectedIterations - 1), kExpectedIterations))
@@ -80,10 +80,10 @@ bool SolveLevel(SplineLevel& level, const SolverLimits& limits, ProgressTicker& 
             break;
         if (!ticker.pumpWhenDue())
             return false;
-        const std::vector<double>* next = multigrid->precondition(residual);
+        const NodeValues* next = multigrid->precondition(residual);
         if (!next)
             return false;
-        const std::vector<double>& preconditioned = *next;
+        const NodeValues& preconditioned = *next;
         const double nextAgreement = Dot(level, residual, preconditioned);
         const double blend = nextAgreement / agreement;
         agreement = nextAgreement;

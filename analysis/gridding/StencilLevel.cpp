@@ -51,7 +51,7 @@ void StencilLevel::relax(Sweep direction)
                    [this](int column, int row) { relaxNode(column, row); });
 }
 
-void StencilLevel::residual(std::vector<double>& out) const
+void StencilLevel::residual(NodeValues& out) const
 {
     out.resize(heights_.size());
     SplitRows(rows_, heights_.size(), [&](int firstRow, int endRow, std::size_t) {

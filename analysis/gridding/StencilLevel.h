@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/gridding/NodeArray.h"
 #include "analysis/gridding/SplineLevel.h"
 
 #include <cstdint>
@@ -53,15 +54,15 @@ public:
     bool isPlain(std::size_t at) const { return own_[at] < 0; }
     // The row of the plain nodes, when there are any.
     const Stencil* sharedRow() const { return shared_ ? &*shared_ : nullptr; }
-    std::vector<double>& heights() { return heights_; }
-    const std::vector<double>& heights() const { return heights_; }
-    std::vector<double>& rhs() { return rhs_; }
+    NodeValues& heights() { return heights_; }
+    const NodeValues& heights() const { return heights_; }
+    NodeValues& rhs() { return rhs_; }
     bool takesPart(std::size_t at) const { return takesPart_[at] != 0; }
 
     // One Gauss-Seidel sweep, forward (row 0 first) or backward.
     void relax(Sweep direction);
     // rhs - (operator applied to the heights), 0 where a node takes no part.
-    void residual(std::vector<double>& out) const;
+    void residual(NodeValues& out) const;
 
 private:
     double rowProduct(int column, int row, std::size_t at) const;
@@ -70,12 +71,12 @@ private:
     int columns_;
     int rows_;
     // Index into ownRows_ of each node's row, -1 for the shared one.
-    std::vector<std::int32_t> own_;
-    std::vector<Stencil> ownRows_;
-    std::vector<std::uint8_t> takesPart_;
+    NodeArray<std::int32_t> own_;
+    NodeArray<Stencil> ownRows_;
+    NodeArray<std::uint8_t> takesPart_;
     std::optional<Stencil> shared_;
-    std::vector<double> heights_;
-    std::vector<double> rhs_;
+    NodeValues heights_;
+    NodeValues rhs_;
 };
 
 }  // namespace tarn::gridding

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Colour.h"
-#include "viewer/render/LargePageAllocator.h"
+#include "model/LargePageAllocator.h"
 
 #include <array>
 #include <cstdint>

@@ -8,7 +8,7 @@
 
 namespace tarn {
 
-// Gives blocks of 2 MB and more in whole, aligned 2 MB pages and asks the
+// Gives blocks of 1 MB and more in whole, aligned 2 MB pages and asks the
 // kernel to back them with huge pages: a vertex array of a hundred
 // megabytes is then touched and given back with a few dozen page faults
 // instead of tens of thousands. Smaller blocks come from operator new.
@@ -29,7 +29,7 @@ public:
         if (count > (std::numeric_limits<std::size_t>::max() - kLargePage) / sizeof(T))
             throw std::bad_array_new_length();
         const std::size_t bytes = count * sizeof(T);
-        if (bytes < kLargePage)
+        if (bytes < kLeastBlock)
             return static_cast<T*>(::operator new(bytes));
         void* block = std::aligned_alloc(kLargePage, Rounded(bytes));
         if (!block)
@@ -40,7 +40,7 @@ public:
 
     void deallocate(T* block, std::size_t count) noexcept
     {
-        if (count * sizeof(T) < kLargePage)
+        if (count * sizeof(T) < kLeastBlock)
             ::operator delete(block);
         else
             std::free(block);
@@ -50,6 +50,7 @@ public:
 
 private:
     static constexpr std::size_t kLargePage = 2u << 20;
+    static constexpr std::size_t kLeastBlock = 1u << 20;
     static std::size_t Rounded(std::size_t bytes) { return (bytes + kLargePage - 1) / kLargePage * kLargePage; }
 };
 

@@ -13,35 +13,58 @@ SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights)
       fixed_(heights_.size(), 0), rhs_(heights_.size(), 0.0), own_(heights_.size(), -1)
 {
     const auto inner = [](int nodes) { return static_cast<std::size_t>(std::max(nodes - 4, 0)); };
-    ownRows_.reserve(heights_.size() - inner(columns) * inner(rows));
+    const std::size_t edgeNodes = heights_.size() - inner(columns) * inner(rows);
+    ownRows_.reserve(edgeNodes);
+    edgeStencils_.reserve(edgeNodes);
     for (int row = 0; row < rows_; ++row)
         for (int column = 0; column < columns_; ++column)
             if (row < 2 || row >= rows_ - 2 || column < 2 || column >= columns_ - 2) {
+                const Stencil s = EnergyStencil(columns_, rows_, weights, column, row);
                 OwnRow& own = ownRow(index(column, row));
-                own.stencil = EnergyStencil(columns_, rows_, weights, column, row);
-                own.nearEdge = true;
+                own = {s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
+                       s[StencilSlot(0, 2)], 0, static_cast<std::int32_t>(edgeStencils_.size())};
+                edgeStencils_.push_back(s);
             }
-    updateFarRows();
-}
-
-void SplineLevel::updateFarRows()
-{
-    farRows_.clear();
-    farRows_.reserve(ownRows_.size());
-    for (const OwnRow& own : ownRows_) {
-        const Stencil& s = own.stencil;
-        farRows_.push_back({s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
-                            s[StencilSlot(0, 2)], own.constant, own.nearEdge});
-    }
 }
 
 SplineLevel::OwnRow& SplineLevel::ownRow(std::size_t at)
 {
     if (own_[at] < 0) {
         own_[at] = static_cast<std::int32_t>(ownRows_.size());
-        ownRows_.push_back({uniform_, 0, false});
+        const Stencil& s = uniform_;
+        ownRows_.push_back({s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
+                            s[StencilSlot(0, 2)], 0, -1});
     }
     return ownRows_[static_cast<std::size_t>(own_[at])];
+}
+
+void SplineLevel::addToOwnRow(std::size_t at, std::size_t slot, double value)
+{
+    OwnRow& own = ownRow(at);
+    if (own.edgeStencil >= 0)
+        edgeStencils_[static_cast<std::size_t>(own.edgeStencil)][slot] += value;
+    double& kept = slot == kStencilCentre         ? own.centre
+                   : slot == StencilSlot(-2, 0) ? own.west
+                   : slot == StencilSlot(2, 0)  ? own.east
+                   : slot == StencilSlot(0, -2) ? own.north
+                                                : own.south;
+    kept += value;
+}
+
+Stencil SplineLevel::stencil(std::size_t at) const
+{
+    if (own_[at] < 0)
+        return uniform_;
+    const OwnRow& own = ownRows_[static_cast<std::size_t>(own_[at])];
+    if (own.edgeStencil >= 0)
+        return edgeStencils_[static_cast<std::size_t>(own.edgeStencil)];
+    Stencil s = uniform_;
+    s[kStencilCentre] = own.centre;
+    s[StencilSlot(-2, 0)] = own.west;
+    s[StencilSlot(2, 0)] = own.east;
+    s[StencilSlot(0, -2)] = own.north;
+    s[StencilSlot(0, 2)] = own.south;
+    return s;
 }
 
 // A term w * ((z_after - z_before) / 2 - slope)^2 adds w/4 to the diagonal
@@ -53,16 +76,13 @@ void SplineLevel::addSlopeTerms(const std::vector<SlopeTerm>& terms)
         const std::size_t towardsBefore = term.alongRow ? StencilSlot(-2, 0) : StencilSlot(0, -2);
         const std::size_t towardsAfter = term.alongRow ? StencilSlot(2, 0) : StencilSlot(0, 2);
         const double quarter = term.weight / 4;
-        OwnRow& after = ownRow(term.after);
-        after.stencil[kStencilCentre] += quarter;
-        after.stencil[towardsBefore] -= quarter;
-        after.constant -= term.weight * term.slope / 2;
-        OwnRow& before = ownRow(term.before);
-        before.stencil[kStencilCentre] += quarter;
-        before.stencil[towardsAfter] -= quarter;
-        before.constant += term.weight * term.slope / 2;
+        addToOwnRow(term.after, kStencilCentre, quarter);
+        addToOwnRow(term.after, towardsBefore, -quarter);
+        ownRow(term.after).constant -= term.weight * term.slope / 2;
+        addToOwnRow(term.before, kStencilCentre, quarter);
+        addToOwnRow(term.before, towardsAfter, -quarter);
+        ownRow(term.before).constant += term.weight * term.slope / 2;
     }
-    updateFarRows();
 }
 
 SplineLevel SplineLevel::homogeneous() const
@@ -72,7 +92,6 @@ SplineLevel SplineLevel::homogeneous() const
     std::fill(copy.rhs_.begin(), copy.rhs_.end(), 0.0);
     for (OwnRow& row : copy.ownRows_)
         row.constant = 0;
-    copy.updateFarRows();
     return copy;
 }
 
@@ -86,11 +105,8 @@ double SplineLevel::uniformOffCentre(const double* values, std::size_t at) const
            s[StencilSlot(-2, 0)] * (z[-2] + z[2] + z[-2 * step] + z[2 * step]);
 }
 
-double SplineLevel::offCentre(const double* values, int column, int row, std::size_t at) const
+double SplineLevel::edgeOffCentre(const Stencil& s, const double* values, int column, int row) const
 {
-    const Stencil& s = stencil(at);
-    if (column >= 2 && column < columns_ - 2 && row >= 2 && row < rows_ - 2)
-        return OffCentreProduct(s, values + at, static_cast<std::ptrdiff_t>(columns_));
     double sum = 0;
     for (int dr = -2; dr <= 2; ++dr) {
         const int r = row + dr;
@@ -108,22 +124,22 @@ double SplineLevel::offCentre(const double* values, int column, int row, std::si
 
 double SplineLevel::ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const
 {
-    const FarRow& far = farRows_[own];
-    if (far.nearEdge)
-        return offCentre(values, column, row, at);
+    const OwnRow& kept = ownRows_[own];
+    if (kept.edgeStencil >= 0)
+        return edgeOffCentre(edgeStencils_[static_cast<std::size_t>(kept.edgeStencil)], values, column, row);
     const auto step = static_cast<std::ptrdiff_t>(columns_);
     const double* z = values + at;
     return uniform_[StencilSlot(-1, 0)] * (z[-1] + z[1] + z[-step] + z[step]) +
            uniform_[StencilSlot(-1, -1)] * (z[-step - 1] + z[-step + 1] + z[step - 1] + z[step + 1]) +
-           far.west * z[-2] + far.east * z[2] + far.north * z[-2 * step] + far.south * z[2 * step];
+           kept.west * z[-2] + kept.east * z[2] + kept.north * z[-2 * step] + kept.south * z[2 * step];
 }
 
 void SplineLevel::relaxOwn(int column, int row, std::size_t at)
 {
     const auto own = static_cast<std::size_t>(own_[at]);
-    const FarRow& far = farRows_[own];
-    if (far.centre > 0)
-        heights_[at] = (rhs_[at] - far.constant - ownOffCentre(own, heights_.data(), column, row, at)) / far.centre;
+    const OwnRow& kept = ownRows_[own];
+    if (kept.centre > 0)
+        heights_[at] = (rhs_[at] - kept.constant - ownOffCentre(own, heights_.data(), column, row, at)) / kept.centre;
 }
 
 void SplineLevel::relax(Sweep direction)
@@ -172,7 +188,7 @@ void SplineLevel::applyRows(const NodeValues& values, NodeValues& out, int first
                 out[at] = uniform_[kStencilCentre] * values[at] + uniformOffCentre(values.data(), at);
             } else {
                 const auto own = static_cast<std::size_t>(own_[at]);
-                out[at] = farRows_[own].centre * values[at] + ownOffCentre(own, values.data(), column, row, at);
+                out[at] = ownRows_[own].centre * values[at] + ownOffCentre(own, values.data(), column, row, at);
             }
         }
 }
@@ -186,7 +202,7 @@ void SplineLevel::residual(NodeValues& out) const
         for (std::size_t at = index(0, firstRow); at < end; ++at) {
             if (fixed_[at])
                 continue;
-            const double constant = own_[at] < 0 ? 0.0 : farRows_[static_cast<std::size_t>(own_[at])].constant;
+            const double constant = own_[at] < 0 ? 0.0 : ownRows_[static_cast<std::size_t>(own_[at])].constant;
             out[at] = rhs_[at] - constant - out[at];
         }
     });

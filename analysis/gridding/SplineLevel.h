@@ -54,10 +54,7 @@ public:
     SplineLevel homogeneous() const;
 
     // The operator's row of a node.
-    const Stencil& stencil(std::size_t at) const
-    {
-        return own_[at] < 0 ? uniform_ : ownRows_[static_cast<std::size_t>(own_[at])].stencil;
-    }
+    Stencil stencil(std::size_t at) const;
 
     bool takesPart(std::size_t at) const { return fixed_[at] == 0; }
     bool isPlain(std::size_t at) const { return fixed_[at] == 0 && own_[at] < 0; }
@@ -75,29 +72,26 @@ public:
     void residual(NodeValues& out) const;
 
 private:
+    // A node's own row. Away from the edges it differs from the shared row
+    // only at its centre and at the four nodes two steps away, which are all
+    // it keeps; a row near an edge keeps its whole stencil besides.
     struct OwnRow {
-        Stencil stencil;
-        double constant = 0;
-        bool nearEdge = false;
-    };
-    // What the sweeps read of an own row away from the edges: it differs
-    // from the shared row only at its centre and at the four nodes two steps
-    // away.
-    struct FarRow {
         double centre;
         double west;
         double east;
         double north;
         double south;
         double constant;
-        bool nearEdge;
+        std::int32_t edgeStencil;  // index into edgeStencils_, -1 away from the edges
     };
-    void updateFarRows();
     // apply() for the rows [firstRow, endRow).
     void applyRows(const NodeValues& values, NodeValues& out, int firstRow, int endRow) const;
     OwnRow& ownRow(std::size_t at);
-    // The sum over the row's other nodes of coefficient times height.
-    double offCentre(const double* values, int column, int row, std::size_t at) const;
+    // Adds `value` to one coefficient of a node's own row, one of those an
+    // own row away from the edges keeps.
+    void addToOwnRow(std::size_t at, std::size_t slot, double value);
+    // The sum over an edge row's other nodes of coefficient times height.
+    double edgeOffCentre(const Stencil& s, const double* values, int column, int row) const;
     double uniformOffCentre(const double* values, std::size_t at) const;
     double ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const;
     void relaxOwn(int column, int row, std::size_t at);
@@ -111,7 +105,7 @@ private:
     // Index into ownRows_ of each node's row, -1 for the uniform one.
     NodeArray<std::int32_t> own_;
     NodeArray<OwnRow> ownRows_;
-    NodeArray<FarRow> farRows_;  // one per own row
+    std::vector<Stencil> edgeStencils_;
 };
 
 }  // namespace tarn::gridding

@@ -9,6 +9,15 @@
 
 namespace tarn::gridding {
 
+// Tells the processor that the thread is spinning, so that it spends less
+// power and leaves more to the other hardware thread of its core.
+inline void PauseWhileSpinning()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
+
 // A Gauss-Seidel sweep over a grid, visit(column, row) for every node in
 // turn, row by row and along each row (forward: row 0 and column 0 first;
 // backward: the reverse), where a node's update reads the nodes up to two
@@ -35,8 +44,10 @@ void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
     }
     constexpr int kBlock = 32;
     // A thread that finds the row before it behind looks again this many
-    // times before it sleeps until that row moves on.
-    constexpr int kSpins = 200;
+    // times, some tens of microseconds, before it sleeps until that row moves
+    // on: the other thread is mostly a block away, and putting a thread to
+    // sleep and waking it costs both threads more than the wait.
+    constexpr int kSpins = 2000;
     // How many columns of each row (in sweep order) have been updated.
     const std::unique_ptr<std::atomic<int>[]> done(new std::atomic<int>[static_cast<std::size_t>(rows)]);
     for (int r = 0; r < rows; ++r)
@@ -52,6 +63,8 @@ void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
                 for (int spins = 0; seen < needed; ++spins, seen = before.load(std::memory_order_acquire))
                     if (spins >= kSpins)
                         before.wait(seen, std::memory_order_acquire);
+                    else
+                        PauseWhileSpinning();
             }
             for (int c = begin; c < end; ++c)
                 visit(columnOf(c), rowOf(r));

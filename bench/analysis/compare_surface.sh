@@ -7,7 +7,9 @@
 # is `tarntool interpolate` on a map holding the given heights, with the
 # default options plus Extrapolate (heights come out in whole metres, as a
 # map stores them); surface runs with -T0 and with -T0.25 on the same
-# heights as text. Each time is the best of three runs.
+# heights as text. Each time is the best of seven runs (TARN_RUNS), taken
+# the same way for both programs: on a shared machine single runs vary by
+# a third.
 #
 #   bench/analysis/compare_surface.sh [BUILD_DIR]
 #
@@ -50,9 +52,9 @@ time_surface() {  # TENSION IN.xyz : times surface alone, without the conversion
   (cd "$work" && gmt surface "$2" -R0/499/0/499 -I1 -T"$1" -Gsurface.nc)
 }
 
-best_of_three() {  # COMMAND... : prints the best wall time in seconds
+best_of_runs() {  # COMMAND... : prints the best wall time in seconds
   local best="" t
-  for _ in 1 2 3; do
+  for _ in $(seq "${TARN_RUNS:-7}"); do
     t=$( { TIMEFORMAT=%R; time "$@" >/dev/null 2>&1; } 2>&1 )
     if [[ -z "$best" ]] || awk -v a="$t" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$t; fi
   done
@@ -63,12 +65,12 @@ printf '%-9s %-16s %8s %8s %8s\n' input program "time s" "RMS m" "max m"
 status=0
 for input in random contours; do
   in="$work/$input.xyz"
-  t_ours=$(best_of_three run_ours "$input")
+  t_ours=$(best_of_runs run_ours "$input")
   read -r rms_ours max_ours < <("$compare" score "$in" "$(run_ours "$input")")
   printf '%-9s %-16s %8s %8s %8s\n' "$input" "ours" "$t_ours" "$rms_ours" "$max_ours"
   best_rms="" best_max="" fastest=""
   for tension in 0 0.25; do
-    t=$(best_of_three time_surface "$tension" "$in")
+    t=$(best_of_runs time_surface "$tension" "$in")
     run_surface "$tension" "$in" "$work/surface.xyz" >/dev/null 2>&1
     read -r rms max < <("$compare" score "$in" "$work/surface.xyz")
     printf '%-9s %-16s %8s %8s %8s\n' "$input" "surface -T$tension" "$t" "$rms" "$max"

@@ -7,7 +7,7 @@ namespace tarn::gridding {
 void Restrict(int fineColumns, int fineRows, const NodeValues& residual, StencilLevel& coarse)
 {
     const std::size_t nodes = static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows);
-    SplitRows(coarse.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
+    SplitRows(coarse.helper(), coarse.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row)
             for (int column = 0; column < coarse.columns(); ++column) {
                 double sum = 0;

@@ -170,7 +170,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
     using coarsening::ParentsOf;
     const int fineColumns = fine.columns();
     const int fineRows = fine.rows();
-    StencilLevel coarse(CoarserSize(fineColumns), CoarserSize(fineRows));
+    StencilLevel coarse(CoarserSize(fineColumns), CoarserSize(fineRows), fine.helper());
     const NotPlainCounter counter(fine);
     const NodeArray<std::uint8_t> openPlain = coarsening::OpenPlainNodes(fine);
 
@@ -288,7 +288,7 @@ std::optional<StencilLevel> Coarsen(const Fine& fine, KeepGoing keepGoing)
             }
         }
     };
-    SplitRows(coarse.rows(), static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows),
+    SplitRows(fine.helper(), coarse.rows(), static_cast<std::size_t>(fineColumns) * static_cast<std::size_t>(fineRows),
               addCoarseRows);
     if (stopped)
         return std::nullopt;
@@ -306,7 +306,7 @@ void Prolong(const StencilLevel& coarse, const Fine& fine, NodeValues& heights)
     using coarsening::ParentsOf;
     const NodeValues& corrections = coarse.heights();
     const std::size_t nodes = static_cast<std::size_t>(fine.columns()) * static_cast<std::size_t>(fine.rows());
-    SplitRows(fine.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
+    SplitRows(fine.helper(), fine.rows(), nodes, [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row) {
             const auto rows = ParentsOf(row);
             for (int column = 0; column < fine.columns(); ++column) {

@@ -9,29 +9,21 @@
 
 namespace tarn::gridding {
 
-// Tells the processor that the thread is spinning, so that it spends less
-// power and leaves more to the other hardware thread of its core.
-inline void PauseWhileSpinning()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_ia32_pause();
-#endif
-}
-
 // A Gauss-Seidel sweep over a grid, visit(column, row) for every node in
 // turn, row by row and along each row (forward: row 0 and column 0 first;
 // backward: the reverse), where a node's update reads the nodes up to two
 // steps away and writes only itself.
 //
-// On a grid of at least kSplitNodes nodes two threads share the sweep, each
-// taking the next row not yet taken (ShareParts). A thread updates a block
+// On a grid of at least kSplitNodes nodes two threads share the sweep (the
+// caller and `helper`, as ShareParts), each taking the next row not yet
+// taken. A thread updates a block
 // of columns only once the row before it has been updated two columns
 // beyond the block, and, as the row after waits for it in the same way, no
 // node is read that the sweep alone would not yet have updated: every
 // height comes out the same as with one thread, whatever the threads'
 // timing. visit must not throw.
 template <typename Visit>
-void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
+void PipelinedSweep(PartHelper* helper, int columns, int rows, bool forward, const Visit& visit)
 {
     const std::size_t nodes = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
     const auto rowOf = [&](int step) { return forward ? step : rows - 1 - step; };
@@ -52,7 +44,7 @@ void PipelinedSweep(int columns, int rows, bool forward, const Visit& visit)
     const std::unique_ptr<std::atomic<int>[]> done(new std::atomic<int>[static_cast<std::size_t>(rows)]);
     for (int r = 0; r < rows; ++r)
         done[static_cast<std::size_t>(r)].store(0, std::memory_order_relaxed);
-    ShareParts(static_cast<std::size_t>(rows), [&](std::size_t part) {
+    ShareParts(helper, static_cast<std::size_t>(rows), [&](std::size_t part) {
         const int r = static_cast<int>(part);
         for (int begin = 0; begin < columns; begin += kBlock) {
             const int end = std::min(begin + kBlock, columns);

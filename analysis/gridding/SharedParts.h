@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -17,6 +19,15 @@ namespace tarn::gridding {
 constexpr std::size_t kSplitNodes = 16384;
 // The parts that the rows of a larger grid are cut into.
 constexpr std::size_t kRowParts = 8;
+
+// Tells the processor that the thread is spinning, so that it spends less
+// power and leaves more to the other hardware thread of its core.
+inline void PauseWhileSpinning()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
 
 namespace detail {
 
@@ -50,16 +61,45 @@ struct PartClaims {
 
 }  // namespace detail
 
+// A second thread kept for a whole computation, which takes its share of the
+// parts of every ShareParts call given it. Handing it parts costs far less
+// than starting a thread for each call, the solver's hundreds of short
+// loops included: after each share it looks for the next one for some tens
+// of microseconds before it sleeps. When no thread can be had, the callers
+// do every part themselves.
+class PartHelper {
+public:
+    PartHelper();
+    ~PartHelper();
+    PartHelper(const PartHelper&) = delete;
+    PartHelper& operator=(const PartHelper&) = delete;
+
+    // Lets the helper claim parts of `claims` too, in place of any offer it
+    // has not yet taken up; returns at once.
+    void offer(std::shared_ptr<detail::PartClaims> claims);
+
+private:
+    void run();
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::shared_ptr<detail::PartClaims> offered_;  // guarded by mutex_
+    std::atomic<bool> hasOffer_ = false;           // whether offered_ is set, for the looking before sleeping
+    bool sleeping_ = false;                        // guarded by mutex_
+    bool stopping_ = false;                        // guarded by mutex_
+    std::thread thread_;
+};
+
 // Runs part(k) once for every k in [0, count), shared between the calling
-// thread and a helper thread: each takes the next part not yet taken, so
-// the caller never waits for the helper to start (when the machine is busy
-// it may do every part itself), only for parts the helper has taken. Which
-// part does what is fixed, so a result that each part writes to its own
-// place does not depend on the threads' timing. Returns once every part is
-// done; if parts threw, the exception of the first such part reaches the
-// caller.
+// thread and a second one, `helper`, or when that is null, a thread started
+// for this call: each takes the next part not yet taken, so the caller
+// never waits for the other thread to start (when the machine is busy it
+// may do every part itself), only for parts the other has taken. Which part
+// does what is fixed, so a result that each part writes to its own place
+// does not depend on the threads' timing. Returns once every part is done;
+// if parts threw, the exception of the first such part reaches the caller.
 template <typename Part>
-void ShareParts(std::size_t count, const Part& part)
+void ShareParts(PartHelper* helper, std::size_t count, const Part& part)
 {
     if (count < 2) {
         for (std::size_t k = 0; k < count; ++k)
@@ -69,10 +109,14 @@ void ShareParts(std::size_t count, const Part& part)
     const std::function<void(std::size_t)> run = [&part](std::size_t k) { part(k); };
     const auto claims = std::make_shared<detail::PartClaims>(count);
     claims->run = &run;
-    try {
-        std::thread([claims] { claims->claimAndRun(); }).detach();
-    } catch (const std::system_error&) {
-        // No thread to be had: the caller does every part.
+    if (helper) {
+        helper->offer(claims);
+    } else {
+        try {
+            std::thread([claims] { claims->claimAndRun(); }).detach();
+        } catch (const std::system_error&) {
+            // No thread to be had: the caller does every part.
+        }
     }
     claims->claimAndRun();
     for (std::size_t seen = claims->finished.load(std::memory_order_acquire); seen < count;
@@ -100,11 +144,11 @@ inline std::size_t RowParts(int rows, std::size_t nodes)
 // Runs work(firstRow, endRow, part) for the RowParts(rows, nodes) fixed parts
 // of the rows [0, rows), shared by two threads (ShareParts).
 template <typename Work>
-void SplitRows(int rows, std::size_t nodes, const Work& work)
+void SplitRows(PartHelper* helper, int rows, std::size_t nodes, const Work& work)
 {
     const std::size_t parts = RowParts(rows, nodes);
     const auto total = static_cast<std::size_t>(rows);
-    ShareParts(parts, [&](std::size_t part) {
+    ShareParts(helper, parts, [&](std::size_t part) {
         work(static_cast<int>(PartStart(total, parts, part)), static_cast<int>(PartStart(total, parts, part + 1)),
              part);
     });

@@ -120,7 +120,7 @@ std::optional<std::vector<NodeSlope>> EstimateSlopes(int columns, int rows, std:
     const std::thread::id caller = std::this_thread::get_id();
     std::atomic<bool> stopped = false;
     const std::size_t parts = known.size() >= kSplitKnownNodes ? kRowParts : 1;
-    ShareParts(parts, [&](std::size_t part) {
+    ShareParts(nullptr, parts, [&](std::size_t part) {
         const bool ticking = std::this_thread::get_id() == caller;
         const std::size_t end = PartStart(known.size(), parts, part + 1);
         for (std::size_t k = PartStart(known.size(), parts, part); k < end && !stopped; ++k) {

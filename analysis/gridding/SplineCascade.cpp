@@ -133,9 +133,13 @@ std::optional<std::vector<double>> SolveCascade(int columns, int rows, std::span
         return std::nullopt;
     const std::vector<std::uint8_t> onLine =
         settings.slopes ? NodesOnLines(columns, rows, known) : std::vector<std::uint8_t>{};
+    // The second thread that shares the loops over the large grids, kept
+    // for the whole solve.
+    PartHelper helper;
     std::optional<SplineLevel> coarser;
     for (int stride = CoarsestStride(columns, rows); stride >= 1; stride /= 2) {
-        SplineLevel level(LevelSize(columns, stride), LevelSize(rows, stride), settings.weights.forStride(stride));
+        SplineLevel level(LevelSize(columns, stride), LevelSize(rows, stride), settings.weights.forStride(stride),
+                          &helper);
         if (coarser)
             RefineInto(*coarser, 2, level);
         else

@@ -7,8 +7,8 @@
 
 namespace tarn::gridding {
 
-SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights)
-    : columns_(columns), rows_(rows), uniform_(UniformStencil(weights)),
+SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights, PartHelper* helper)
+    : helper_(helper), columns_(columns), rows_(rows), uniform_(UniformStencil(weights)),
       heights_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0.0),
       fixed_(heights_.size(), 0), rhs_(heights_.size(), 0.0), own_(heights_.size(), -1)
 {
@@ -154,7 +154,7 @@ void SplineLevel::relax(Sweep direction)
     const auto step = static_cast<std::ptrdiff_t>(columns_);
     const bool forward = direction == Sweep::Forward;
     const std::ptrdiff_t moved = forward ? -1 : 1;
-    PipelinedSweep(columns_, rows_, forward, [&](int column, int row) {
+    PipelinedSweep(helper_, columns_, rows_, forward, [&](int column, int row) {
         const std::size_t at = index(column, row);
         if (fixed_[at])
             return;
@@ -173,7 +173,7 @@ void SplineLevel::relax(Sweep direction)
 void SplineLevel::apply(const NodeValues& values, NodeValues& out) const
 {
     out.resize(size());
-    SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
+    SplitRows(helper_, rows_, size(), [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
 }
 
 void SplineLevel::applyRows(const NodeValues& values, NodeValues& out, int firstRow,
@@ -196,7 +196,7 @@ void SplineLevel::applyRows(const NodeValues& values, NodeValues& out, int first
 void SplineLevel::residual(NodeValues& out) const
 {
     out.resize(size());
-    SplitRows(rows_, size(), [&](int firstRow, int endRow, std::size_t) {
+    SplitRows(helper_, rows_, size(), [&](int firstRow, int endRow, std::size_t) {
         applyRows(heights_, out, firstRow, endRow);
         const std::size_t end = index(0, endRow);
         for (std::size_t at = index(0, firstRow); at < end; ++at) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/gridding/NodeArray.h"
+#include "analysis/gridding/SharedParts.h"
 #include "analysis/gridding/SplineEnergy.h"
 
 #include <cstdint>
@@ -28,8 +29,11 @@ enum class Sweep { Forward, Backward };
 // others keep their own.
 class SplineLevel {
 public:
-    SplineLevel(int columns, int rows, SplineWeights weights);
+    // Loops over a large grid are shared with `helper` (ShareParts), or with
+    // a thread started for each when it is null.
+    SplineLevel(int columns, int rows, SplineWeights weights, PartHelper* helper = nullptr);
 
+    PartHelper* helper() const { return helper_; }
     int columns() const { return columns_; }
     int rows() const { return rows_; }
     std::size_t size() const { return heights_.size(); }
@@ -96,6 +100,7 @@ private:
     double ownOffCentre(std::size_t own, const double* values, int column, int row, std::size_t at) const;
     void relaxOwn(int column, int row, std::size_t at);
 
+    PartHelper* helper_;
     int columns_;
     int rows_;
     Stencil uniform_;

@@ -19,7 +19,7 @@ constexpr int kExpectedIterations = 20;
 template <typename Work>
 void SplitNodes(const SplineLevel& level, const Work& work)
 {
-    SplitRows(level.rows(), level.size(), [&](int firstRow, int endRow, std::size_t part) {
+    SplitRows(level.helper(), level.rows(), level.size(), [&](int firstRow, int endRow, std::size_t part) {
         work(level.index(0, firstRow), level.index(0, endRow), part);
     });
 }

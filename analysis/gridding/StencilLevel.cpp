@@ -5,8 +5,8 @@
 
 namespace tarn::gridding {
 
-StencilLevel::StencilLevel(int columns, int rows)
-    : columns_(columns), rows_(rows), own_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1),
+StencilLevel::StencilLevel(int columns, int rows, PartHelper* helper)
+    : helper_(helper), columns_(columns), rows_(rows), own_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1),
       takesPart_(own_.size(), 0), heights_(own_.size(), 0.0), rhs_(own_.size(), 0.0)
 {
 }
@@ -47,14 +47,14 @@ void StencilLevel::relaxNode(int column, int row)
 
 void StencilLevel::relax(Sweep direction)
 {
-    PipelinedSweep(columns_, rows_, direction == Sweep::Forward,
+    PipelinedSweep(helper_, columns_, rows_, direction == Sweep::Forward,
                    [this](int column, int row) { relaxNode(column, row); });
 }
 
 void StencilLevel::residual(NodeValues& out) const
 {
     out.resize(heights_.size());
-    SplitRows(rows_, heights_.size(), [&](int firstRow, int endRow, std::size_t) {
+    SplitRows(helper_, rows_, heights_.size(), [&](int firstRow, int endRow, std::size_t) {
         for (int row = firstRow; row < endRow; ++row)
             for (int column = 0; column < columns_; ++column) {
                 const std::size_t at = index(column, row);

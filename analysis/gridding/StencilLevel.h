@@ -16,8 +16,11 @@ namespace tarn::gridding {
 // is 0 takes no part (every finer node it would correct is held).
 class StencilLevel {
 public:
-    StencilLevel(int columns, int rows);
+    // Loops over a large grid are shared with `helper` (ShareParts), or with
+    // a thread started for each when it is null.
+    StencilLevel(int columns, int rows, PartHelper* helper = nullptr);
 
+    PartHelper* helper() const { return helper_; }
     int columns() const { return columns_; }
     int rows() const { return rows_; }
     std::size_t index(int column, int row) const
@@ -68,6 +71,7 @@ private:
     double rowProduct(int column, int row, std::size_t at) const;
     void relaxNode(int column, int row);
 
+    PartHelper* helper_;
     int columns_;
     int rows_;
     // Index into ownRows_ of each node's row, -1 for the shared one.

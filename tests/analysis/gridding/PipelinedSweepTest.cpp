@@ -40,17 +40,22 @@ struct Grid {
 
 TEST(PipelinedSweep, TwoThreadsGiveTheHeightsOfOneInEitherDirection)
 {
-    for (const bool forward : {true, false})
-        for (const auto& [columns, rows] : {std::pair{131, 127}, {33, 600}, {1000, 17}}) {
-            Grid alone(columns, rows);
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < columns; ++c)
-                    alone.update(forward ? c : columns - 1 - c, forward ? r : rows - 1 - r);
-            Grid shared(columns, rows);
-            ASSERT_GE(shared.values.size(), kSplitNodes);
-            PipelinedSweep(columns, rows, forward, [&shared](int column, int row) { shared.update(column, row); });
-            EXPECT_EQ(shared.values, alone.values) << columns << " x " << rows << (forward ? " forward" : " backward");
-        }
+    PartHelper kept;
+    for (PartHelper* helper : {static_cast<PartHelper*>(nullptr), &kept})
+        for (const bool forward : {true, false})
+            for (const auto& [columns, rows] : {std::pair{131, 127}, {33, 600}, {1000, 17}}) {
+                Grid alone(columns, rows);
+                for (int r = 0; r < rows; ++r)
+                    for (int c = 0; c < columns; ++c)
+                        alone.update(forward ? c : columns - 1 - c, forward ? r : rows - 1 - r);
+                Grid shared(columns, rows);
+                ASSERT_GE(shared.values.size(), kSplitNodes);
+                PipelinedSweep(helper, columns, rows, forward,
+                               [&shared](int column, int row) { shared.update(column, row); });
+                EXPECT_EQ(shared.values, alone.values)
+                    << columns << " x " << rows << (forward ? " forward" : " backward")
+                    << (helper ? ", kept helper" : ", thread per sweep");
+            }
 }
 
 TEST(PipelinedSweep, ASmallGridIsSweptInOrderOnTheCallingThread)
@@ -58,7 +63,7 @@ TEST(PipelinedSweep, ASmallGridIsSweptInOrderOnTheCallingThread)
     const std::thread::id caller = std::this_thread::get_id();
     std::vector<std::pair<int, int>> visited;
     bool elsewhere = false;
-    PipelinedSweep(3, 2, false, [&](int column, int row) {
+    PipelinedSweep(nullptr, 3, 2, false, [&](int column, int row) {
         visited.emplace_back(column, row);
         elsewhere = elsewhere || std::this_thread::get_id() != caller;
     });

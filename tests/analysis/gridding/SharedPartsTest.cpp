@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -27,7 +28,7 @@ std::vector<RowPart> RowPartsOf(int rows, std::size_t nodes)
 {
     std::mutex guard;
     std::vector<RowPart> parts;
-    SplitRows(rows, nodes, [&](int first, int end, std::size_t part) {
+    SplitRows(nullptr, rows, nodes, [&](int first, int end, std::size_t part) {
         const std::lock_guard lock(guard);
         parts.push_back({first, end, part});
     });
@@ -40,7 +41,7 @@ TEST(SharedParts, ASmallGridIsWorkedWholeOnTheCallingThread)
     const std::thread::id caller = std::this_thread::get_id();
     std::vector<std::pair<int, int>> calls;
     bool elsewhere = false;
-    SplitRows(100, kSplitNodes - 1, [&](int first, int end, std::size_t) {
+    SplitRows(nullptr, 100, kSplitNodes - 1, [&](int first, int end, std::size_t) {
         calls.emplace_back(first, end);
         elsewhere = elsewhere || std::this_thread::get_id() != caller;
     });
@@ -67,14 +68,40 @@ TEST(SharedParts, TheRowsOfALargeGridAreCutIntoFixedPartsInOrder)
 
 TEST(SharedParts, EveryPartRunsOnceAndAllAreDoneOnReturn)
 {
-    std::vector<std::atomic<int>> runs(1000);
-    ShareParts(runs.size(), [&runs](std::size_t part) {
-        if (part % 100 == 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        ++runs[part];
-    });
-    for (std::size_t k = 0; k < runs.size(); ++k)
-        EXPECT_EQ(runs[k], 1) << "part " << k;
+    PartHelper kept;
+    for (PartHelper* helper : {static_cast<PartHelper*>(nullptr), &kept}) {
+        std::vector<std::atomic<int>> runs(1000);
+        ShareParts(helper, runs.size(), [&runs](std::size_t part) {
+            if (part % 100 == 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            ++runs[part];
+        });
+        for (std::size_t k = 0; k < runs.size(); ++k)
+            EXPECT_EQ(runs[k], 1) << "part " << k << (helper ? ", kept helper" : ", thread per call");
+    }
+}
+
+TEST(SharedParts, AKeptHelperTakesPartsOfCallAfterCall)
+{
+    PartHelper helper;
+    for (int call = 0; call < 200; ++call) {
+        // Whichever thread takes part 0 waits there until part 1 has
+        // started, which only the other thread can start meanwhile.
+        std::atomic<bool> secondStarted = false;
+        std::array<std::thread::id, 2> ranOn;
+        ShareParts(&helper, 2, [&](std::size_t part) {
+            ranOn[part] = std::this_thread::get_id();
+            if (part == 1) {
+                secondStarted = true;
+                return;
+            }
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!secondStarted && std::chrono::steady_clock::now() < giveUp)
+                std::this_thread::yield();
+        });
+        ASSERT_TRUE(secondStarted) << "call " << call;
+        EXPECT_NE(ranOn[0], ranOn[1]) << "call " << call;
+    }
 }
 
 TEST(SharedParts, TheFirstFailingPartsExceptionReachesTheCallerOnceAllAreDone)
@@ -82,7 +109,7 @@ TEST(SharedParts, TheFirstFailingPartsExceptionReachesTheCallerOnceAllAreDone)
     for (const std::size_t failing : {0U, 5U, 9U}) {
         std::atomic<int> done = 0;
         try {
-            ShareParts(10, [&](std::size_t part) {
+            ShareParts(nullptr, 10, [&](std::size_t part) {
                 if (part >= failing && part % 2 == failing % 2)
                     throw std::runtime_error("part " + std::to_string(part));
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));

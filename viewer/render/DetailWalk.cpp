@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include <array>
+
 namespace tarn {
 
 bool TViewNet::CanRecordDetailAhead() const

@@ -20,20 +20,22 @@ SplineLevel::SplineLevel(int columns, int rows, SplineWeights weights, PartHelpe
         for (int column = 0; column < columns_; ++column)
             if (row < 2 || row >= rows_ - 2 || column < 2 || column >= columns_ - 2) {
                 const Stencil s = EnergyStencil(columns_, rows_, weights, column, row);
-                OwnRow& own = ownRow(index(column, row));
-                own = {s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
-                       s[StencilSlot(0, 2)], 0, static_cast<std::int32_t>(edgeStencils_.size())};
+                ownRow(index(column, row)) = KeptOf(s, static_cast<std::int32_t>(edgeStencils_.size()));
                 edgeStencils_.push_back(s);
             }
+}
+
+SplineLevel::OwnRow SplineLevel::KeptOf(const Stencil& s, std::int32_t edgeStencil)
+{
+    return {s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
+            s[StencilSlot(0, 2)], 0, edgeStencil};
 }
 
 SplineLevel::OwnRow& SplineLevel::ownRow(std::size_t at)
 {
     if (own_[at] < 0) {
         own_[at] = static_cast<std::int32_t>(ownRows_.size());
-        const Stencil& s = uniform_;
-        ownRows_.push_back({s[kStencilCentre], s[StencilSlot(-2, 0)], s[StencilSlot(2, 0)], s[StencilSlot(0, -2)],
-                            s[StencilSlot(0, 2)], 0, -1});
+        ownRows_.push_back(KeptOf(uniform_, -1));
     }
     return ownRows_[static_cast<std::size_t>(own_[at])];
 }
@@ -173,11 +175,11 @@ void SplineLevel::relax(Sweep direction)
 void SplineLevel::apply(const NodeValues& values, NodeValues& out) const
 {
     out.resize(size());
-    SplitRows(helper_, rows_, size(), [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
+    SplitRows(helper_, rows_, size(),
+              [&](int firstRow, int endRow, std::size_t) { applyRows(values, out, firstRow, endRow); });
 }
 
-void SplineLevel::applyRows(const NodeValues& values, NodeValues& out, int firstRow,
-                            int endRow) const
+void SplineLevel::applyRows(const NodeValues& values, NodeValues& out, int firstRow, int endRow) const
 {
     for (int row = firstRow; row < endRow; ++row)
         for (int column = 0; column < columns_; ++column) {

@@ -90,6 +90,8 @@ private:
     };
     // apply() for the rows [firstRow, endRow).
     void applyRows(const NodeValues& values, NodeValues& out, int firstRow, int endRow) const;
+    // The coefficients an own row keeps of a stencil, with no constant.
+    static OwnRow KeptOf(const Stencil& s, std::int32_t edgeStencil);
     OwnRow& ownRow(std::size_t at);
     // Adds `value` to one coefficient of a node's own row, one of those an
     // own row away from the edges keeps.

@@ -6,7 +6,8 @@
 namespace tarn::gridding {
 
 StencilLevel::StencilLevel(int columns, int rows, PartHelper* helper)
-    : helper_(helper), columns_(columns), rows_(rows), own_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1),
+    : helper_(helper), columns_(columns), rows_(rows),
+      own_(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), -1),
       takesPart_(own_.size(), 0), heights_(own_.size(), 0.0), rhs_(own_.size(), 0.0)
 {
 }

@@ -219,7 +219,8 @@ TEST(SplineSurface, ACancelAtAPumpOfARunOnTwoThreadsStopsItThere)
         // first ones, one halfway and the last stand for all of them.
         for (const int cancelAt : std::set<int>{2, 3, 4, std::max(2, whole.pumps / 2), std::max(2, whole.pumps)}) {
             CancellingProgress progress(cancelAt);
-            const bool finished = GridHeights(Paraboloid::kColumns, Paraboloid::kRows, known, options, progress).has_value();
+            const bool finished =
+                GridHeights(Paraboloid::kColumns, Paraboloid::kRows, known, options, progress).has_value();
             EXPECT_FALSE(progress.pumpedElsewhere);
             if (progress.pumps >= cancelAt) {
                 EXPECT_FALSE(finished) << "cancel at pump " << cancelAt;

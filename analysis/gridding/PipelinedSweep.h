@@ -16,12 +16,11 @@ namespace tarn::gridding {
 //
 // On a grid of at least kSplitNodes nodes two threads share the sweep (the
 // caller and `helper`, as ShareParts), each taking the next row not yet
-// taken. A thread updates a block
-// of columns only once the row before it has been updated two columns
-// beyond the block, and, as the row after waits for it in the same way, no
-// node is read that the sweep alone would not yet have updated: every
-// height comes out the same as with one thread, whatever the threads'
-// timing. visit must not throw.
+// taken. A thread updates a block of columns only once the row before it
+// has been updated two columns beyond the block, and, as the row after
+// waits for it in the same way, no node is read that the sweep alone would
+// not yet have updated: every height comes out the same as with one
+// thread, whatever the threads' timing. visit must not throw.
 template <typename Visit>
 void PipelinedSweep(PartHelper* helper, int columns, int rows, bool forward, const Visit& visit)
 {

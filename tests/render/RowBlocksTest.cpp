@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace tarn {
@@ -46,6 +49,8 @@ struct WalkLog {
     }
 };
 
+constexpr std::array kPreparations{RowPreparation::InTurn, RowPreparation::Ahead, RowPreparation::AheadShared};
+
 std::vector<int> Rows(int first, int end)
 {
     std::vector<int> rows;
@@ -57,11 +62,12 @@ std::vector<int> Rows(int first, int end)
 TEST(RowBlocks, EveryRowIsPreparedOnceAndDrawnAfterInOrderWithTheThreadsMetBetweenBlocks)
 {
     for (const int block : {1, 16})
-        for (const bool ahead : {true, false})
+        for (const auto preparation : kPreparations)
             for (const int rows : {0, 1, 16, 17, 499}) {
                 WalkLog log(rows);
-                EXPECT_TRUE(RunRowBlocks(rows, block, ahead, log.Prepare(), log.Draw(), log.Between()));
-                EXPECT_EQ(log.drawnAfterPreparing, Rows(0, rows)) << rows << " rows, ahead " << ahead;
+                EXPECT_TRUE(RunRowBlocks(rows, block, preparation, log.Prepare(), log.Draw(), log.Between()));
+                EXPECT_EQ(log.drawnAfterPreparing, Rows(0, rows))
+                    << rows << " rows, preparation " << static_cast<int>(preparation);
                 EXPECT_EQ(log.betweenCalls, (rows + block - 1) / block);
                 EXPECT_FALSE(log.betweenWhilePreparing);
             }
@@ -69,15 +75,39 @@ TEST(RowBlocks, EveryRowIsPreparedOnceAndDrawnAfterInOrderWithTheThreadsMetBetwe
 
 TEST(RowBlocks, AStopFromDrawingOrBetweenEndsTheWalk)
 {
-    WalkLog drawStop(100);
-    EXPECT_FALSE(RunRowBlocks(100, 16, true, drawStop.Prepare(), drawStop.Draw(20), drawStop.Between()));
-    EXPECT_EQ(drawStop.drawnAfterPreparing, Rows(0, 21));
-    EXPECT_EQ(drawStop.betweenCalls, 1) << "after the first block only";
+    for (const auto preparation : kPreparations) {
+        WalkLog drawStop(100);
+        EXPECT_FALSE(RunRowBlocks(100, 16, preparation, drawStop.Prepare(), drawStop.Draw(20), drawStop.Between()));
+        EXPECT_EQ(drawStop.drawnAfterPreparing, Rows(0, 21));
+        EXPECT_EQ(drawStop.betweenCalls, 1) << "after the first block only";
 
-    WalkLog betweenStop(100);
-    EXPECT_FALSE(RunRowBlocks(100, 16, true, betweenStop.Prepare(), betweenStop.Draw(), betweenStop.Between(2)));
-    EXPECT_EQ(betweenStop.drawnAfterPreparing, Rows(0, 32));
-    EXPECT_FALSE(betweenStop.betweenWhilePreparing);
+        WalkLog betweenStop(100);
+        EXPECT_FALSE(
+            RunRowBlocks(100, 16, preparation, betweenStop.Prepare(), betweenStop.Draw(), betweenStop.Between(2)));
+        EXPECT_EQ(betweenStop.drawnAfterPreparing, Rows(0, 32));
+        EXPECT_FALSE(betweenStop.betweenWhilePreparing);
+    }
+}
+
+// Shared, a slow preparation is helped by the calling thread once its own
+// block is drawn; ahead, the second thread prepares every later row alone.
+TEST(RowBlocks, SharedPreparationIsTakenUpByTheCallingThreadToo)
+{
+    for (const auto preparation : {RowPreparation::Ahead, RowPreparation::AheadShared}) {
+        const auto caller = std::this_thread::get_id();
+        std::atomic<int> preparedByCaller{0};
+        const auto prepare = [&](int row) {
+            if (row >= 4 && std::this_thread::get_id() == caller)
+                ++preparedByCaller;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        };
+        EXPECT_TRUE(RunRowBlocks(
+            64, 4, preparation, prepare, [](int) { return true; }, [] { return true; }));
+        if (preparation == RowPreparation::Ahead)
+            EXPECT_EQ(preparedByCaller, 0);
+        else
+            EXPECT_GT(preparedByCaller, 0);
+    }
 }
 
 TEST(RowBlocks, AFailedPreparationReachesTheCaller)
@@ -86,11 +116,12 @@ TEST(RowBlocks, AFailedPreparationReachesTheCaller)
         if (row == 40)
             throw std::runtime_error("row 40");
     };
-    int drawn = 0;
-    EXPECT_THROW(RunRowBlocks(
-                     100, 16, true, failing, [&](int) { return ++drawn, true; }, [] { return true; }),
-                 std::runtime_error);
-    EXPECT_LE(drawn, 48);
+    for (const auto preparation : kPreparations) {
+        int drawn = 0;
+        const auto draw = [&](int) { return ++drawn, true; };
+        EXPECT_THROW(RunRowBlocks(100, 16, preparation, failing, draw, [] { return true; }), std::runtime_error);
+        EXPECT_LE(drawn, 48);
+    }
 }
 
 }  // namespace

@@ -533,6 +533,49 @@ private:
     bool onSurface_ = false;
 };
 
+// The kept surface draws only the triangles that can reach the picture;
+// from far, near, above, across and partly out of view the picture is the
+// square walk's, pass after pass.
+TEST(SceneRender, TheKeptSurfaceLeavesOutOnlyTrianglesThatDrawNothing)
+{
+    TViewNet net;
+    MakeFlatMap(net, 151);
+    for (int row = 0; row < 151; ++row)
+        for (int column = 0; column < 151; ++column)
+            net.Points()[static_cast<std::size_t>(row * 151 + column)].Height = static_cast<std::int16_t>(
+                300 * std::sin(row * 0.07) * std::cos(column * 0.05) + 60 * std::sin((row + column) * 0.3));
+    net.UpdateSquares();
+    for (std::size_t i = 0; i < net.Squares().size(); i += 7)
+        net.Squares()[i].Terrain = static_cast<std::int16_t>(i % 8);
+    auto& h = net.MapHeader;
+    h.DrawTerrains = 1;
+    h.MinHeight = -400;
+    h.MaxHeight = 400;
+    using Point = std::array<double, 3>;
+    const std::vector<std::pair<Point, Point>> views{
+        {{0, -9000, 5000}, {0, 0, 0}},       // the whole map, far away
+        {{-3000, -3000, 600}, {3000, 3000, 0}},  // low across it, squares under the camera
+        {{200, 150, 2500}, {0, 0, 0}},       // steeply from above
+        {{-5000, 0, 400}, {0, 3000, 0}},     // turned so that part of it is out of the picture
+        {{0, 6000, 1500}, {0, 0, 0}},        // from the north
+    };
+    for (const auto& [camera, target] : views) {
+        h.CameraPos = camera;
+        h.TargetPos = target;
+        net.UseSceneCache = false;
+        const auto walked = Checksum(Render(net, 320, 240));
+        net.UseSceneCache = true;
+        net.ReleaseSceneCache();
+        TOffscreenContext context(320, 240);
+        net.InitContext();
+        net.SetViewSize(320, 240);
+        for (const char* pass : {"built", "lists compiled", "kept"}) {
+            net.DrawScene(0, 0, nullptr);
+            EXPECT_EQ(Checksum(ReadPicture(320, 240)), walked) << pass << " from " << camera[0] << ", " << camera[1];
+        }
+    }
+}
+
 TEST(SceneRender, TheKeptSurfaceIsRightFromEitherSideAndAfterAStoppedPass)
 {
     TViewNet net;

@@ -1,7 +1,8 @@
 // The square walk served from the kept surface (TSceneCache): built or
-// painted once, then drawn as arrays and, from the second pass on, from
-// display lists.
+// painted once, then drawn as arrays of the triangles that can reach the
+// picture or, from the second pass on, from display lists.
 #include "viewer/render/PassProgress.h"
+#include "viewer/render/PixelCoverage.h"
 #include "viewer/render/ReliefNoise.h"
 #include "viewer/render/RowBlocks.h"
 #include "viewer/render/SceneCache.h"
@@ -52,6 +53,23 @@ bool TViewNet::WalkCached(IProgress* progress)
     case TSceneCache::Fit::Complete:
         break;
     }
+    // Squares go one by one when something is drawn between them (grid
+    // outlines, actors); otherwise a whole row at once, and of a row only
+    // the triangles that can reach the picture, picked out a block of rows
+    // ahead.
+    const bool squareBySquare = outlines || h.DrawAllActors;
+    const std::optional<TPixelCoverage> coverage =
+        squareBySquare ? std::nullopt : TPixelCoverage::OfCurrentContext();
+    // Blocks of 16 rows are long enough to pay for handing them to the
+    // other thread and short enough that the user interface is pumped often
+    // (16 rows of a large map take a few milliseconds).
+    constexpr int kBlockRows = 16;
+    if (coverage)
+        cache.coveredRows.resize(2 * kBlockRows);
+    const auto coveredRow = [&](int step) -> TSceneVertices& {
+        return cache.coveredRows[static_cast<std::size_t>(step % (2 * kBlockRows))];
+    };
+
     TRecordingSink recorder(cache.vertices);
     const auto rowOfStep = [&](int step) { return fromNorth ? step : squareRows - 1 - step; };
     const auto prepare = [&](int step) {
@@ -65,13 +83,15 @@ bool TViewNet::WalkCached(IProgress* progress)
                 PaintPlainSquare(BuildColourRecord(index, false), cache.SquareVertices(index),
                                  cache.verticesPerSquare);
         }
+        if (coverage) {
+            TSceneVertices& covered = coveredRow(step);
+            covered.clear();
+            coverage->KeepDrawn(cache.SquareVertices(firstSquare), squareColumns, cache.verticesPerSquare, covered);
+        }
     };
 
     TPassProgress pass(progress, static_cast<long long>(squareColumns) * squareRows);
     const int perSquare = cache.verticesPerSquare;
-    // Squares go one by one when something is drawn between them (grid
-    // outlines, actors); otherwise a whole row at once.
-    const bool squareBySquare = outlines || h.DrawAllActors;
     ApplyMaterial(material_);
     if (outlines)
         glLineWidth(2);
@@ -84,11 +104,23 @@ bool TViewNet::WalkCached(IProgress* progress)
     const auto drawRow = [&](int step) {
         const int row = rowOfStep(step);
         pass.ShowDrawProgress();
-        if (rowLists)
+        const int rowVertices = squareColumns * perSquare;
+        int drawn = rowVertices;
+        if (coverage)
+            drawn = static_cast<int>(coveredRow(step).size());
+        // A row that keeps most of its triangles replays its list, which
+        // sends them without copying.
+        if (rowLists && 3 * drawn >= 2 * rowVertices) {
             glCallList(cache.RowList(row));
-        else
-            DrawTriangleArrays(static_cast<int>(cache.RowStart(row)), squareColumns * perSquare);
-        flusher.Drawn(4LL * squareColumns);
+        } else if (coverage) {
+            if (drawn > 0) {
+                glInterleavedArrays(GL_C4F_N3F_V3F, 0, coveredRow(step).data());
+                DrawTriangleArrays(0, drawn);
+            }
+        } else {
+            DrawTriangleArrays(static_cast<int>(cache.RowStart(row)), rowVertices);
+        }
+        flusher.Drawn(drawn / 3);
         pass.Advance(squareColumns);
         return true;
     };
@@ -114,20 +146,21 @@ bool TViewNet::WalkCached(IProgress* progress)
         flusher.Drawn(4LL * squareColumns);
         return true;
     };
-    // Rows are built or painted on a second thread while the ones before
-    // are drawn; not when actors are placed between squares, as they
-    // share the walk's drawing state.
-    // Blocks of 16 rows are long enough to pay for handing them to the
-    // other thread and short enough that the user interface is pumped often
-    // (16 rows of a large map take a few milliseconds).
-    constexpr int kBlockRows = 16;
-    const bool ahead = fit != TSceneCache::Fit::Complete && !squareBySquare;
-    const bool completed = RunRowBlocks(
-        squareRows, kBlockRows, ahead, prepare, squareBySquare ? std::function<bool(int)>(drawSquares) : drawRow, [&] {
-            if (!pass.Pump())
-                AbortLoad = true;
-            return !AbortLoad;
-        });
+    // Rows are built, painted or sifted on a second thread while the ones
+    // before are drawn; not when actors are placed between squares, as
+    // they share the walk's drawing state. Only sifting may go on on both
+    // threads at once.
+    RowPreparation preparation = RowPreparation::InTurn;
+    if (fit != TSceneCache::Fit::Complete && !squareBySquare)
+        preparation = RowPreparation::Ahead;
+    else if (coverage)
+        preparation = RowPreparation::AheadShared;
+    const auto draw = squareBySquare ? std::function<bool(int)>(drawSquares) : drawRow;
+    const bool completed = RunRowBlocks(squareRows, kBlockRows, preparation, prepare, draw, [&] {
+        if (!pass.Pump())
+            AbortLoad = true;
+        return !AbortLoad;
+    });
     // A pass stopped halfway leaves a surface built or painted halfway.
     if (!completed && fit != TSceneCache::Fit::Complete)
         cache.Invalidate();

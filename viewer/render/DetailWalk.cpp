@@ -59,7 +59,7 @@ bool TViewNet::WalkDetailAhead(int detailFlag, int fractalDepth, IProgress* prog
         pass.Advance(squareColumns);
         return true;
     };
-    return RunRowBlocks(squareRows, 1, true, prepare, draw, [&] {
+    return RunRowBlocks(squareRows, 1, RowPreparation::Ahead, prepare, draw, [&] {
         if (!pass.Pump())
             AbortLoad = true;
         return !AbortLoad;

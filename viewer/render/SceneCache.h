@@ -61,6 +61,10 @@ public:
     TSceneVertices vertices;
     // Vertices per square: 12 for the triangles, 4 more with an outline.
     int verticesPerSquare = 12;
+    // The triangles of rows about to be drawn that can reach the picture,
+    // one list per row; kept from pass to pass so that their memory is
+    // taken once.
+    std::vector<TSceneVertices> coveredRows;
 
 private:
     struct ShapeKey {

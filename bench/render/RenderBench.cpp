@@ -115,7 +115,7 @@ void BM_BareImmediateLoop(benchmark::State& state)
 BENCHMARK(BM_BareImmediateLoop)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
 
 // The bare loop compiled once into a display list and replayed: the speed
-// the kept surface's row lists aim at.
+// of the kept surface's row lists.
 void BM_BareDisplayList(benchmark::State& state)
 {
     Scene scene;
@@ -166,7 +166,8 @@ BENCHMARK(BM_DrawSceneDepth0FirstFrame)->Unit(benchmark::kMillisecond)->MinTime(
 
 // The same still picture drawn again (a Redraw): after the first pass
 // (which builds the surface) and the second (which compiles its row
-// lists), the rows come from display lists.
+// lists), each row comes from the triangles of it that reach the picture,
+// or from its list when it keeps most of them.
 void BM_DrawSceneDepth0Redraw(benchmark::State& state)
 {
     Scene scene;
@@ -181,8 +182,8 @@ void BM_DrawSceneDepth0Redraw(benchmark::State& state)
 BENCHMARK(BM_DrawSceneDepth0Redraw)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
 
 // Frames of an animation: the camera moves, the map and its colours stay;
-// from the second frame the surface comes from display lists (the first
-// two frames are drawn before the timing starts).
+// from the second frame the surface is drawn as a redraw is (the first two
+// frames are drawn before the timing starts).
 void BM_DrawSceneDepth0Animation(benchmark::State& state)
 {
     Scene scene;

@@ -333,8 +333,8 @@ TEST(SceneRender, TheSameSceneDrawsTheSamePictureAndTheKeptSurfaceMatchesTheSqua
         net.UseSceneCache = false;
         EXPECT_EQ(Checksum(Render(net)), first) << "grid mode " << grid;
     }
-    // Animation frames and still redraws replay the kept surface from
-    // display lists from the second pass on.
+    // Animation frames and still redraws replay the kept surface, from the
+    // second pass on with row lists ready.
     h.GridMode = 2;
     net.UseSceneCache = false;
     const auto walked = Checksum(Render(net));

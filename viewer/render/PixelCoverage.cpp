@@ -21,21 +21,6 @@ double SnapMargin(int subpixelBits) { return std::max(1.0 / 64, std::ldexp(1.0, 
 // Beyond this many pixel centres in its box a triangle is simply drawn.
 constexpr double kMostCentresTried = 4;
 
-std::array<double, 16> Product(const std::array<double, 16>& left, const std::array<double, 16>& right, bool absolute)
-{
-    std::array<double, 16> product{};
-    for (std::size_t column = 0; column < 4; ++column)
-        for (std::size_t row = 0; row < 4; ++row) {
-            double sum = 0;
-            for (std::size_t k = 0; k < 4; ++k) {
-                const double term = left[k * 4 + row] * right[column * 4 + k];
-                sum += absolute ? std::abs(term) : term;
-            }
-            product[column * 4 + row] = sum;
-        }
-    return product;
-}
-
 TPixelCoverage::Culled CulledOfCurrentContext()
 {
     if (!glIsEnabled(GL_CULL_FACE))
@@ -56,8 +41,8 @@ TPixelCoverage::Culled CulledOfCurrentContext()
 TPixelCoverage::TPixelCoverage(const View& view)
     : snapMargin_(SnapMargin(view.subpixelBits)), viewport_(view.viewport), culled_(view.culled)
 {
-    combined_ = Product(view.projection, view.modelView, false);
-    const Matrix bound = Product(view.projection, view.modelView, true);
+    combined_ = MatrixProduct(view.projection, view.modelView);
+    const Matrix bound = MatrixProduct(view.projection, view.modelView, true);
     for (std::size_t row = 0; row < 4; ++row) {
         roundingPerUnit_[row] = kRounding * (bound[row] + bound[4 + row] + bound[8 + row]);
         roundingConstant_[row] = kRounding * bound[12 + row];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/render/SceneTypes.h"
+#include "viewer/render/ViewMatrix.h"
 
 #include <array>
 #include <optional>
@@ -20,7 +21,7 @@ namespace tarn {
 // near plane are always kept (clipping decides for them).
 class TPixelCoverage {
 public:
-    using Matrix = std::array<double, 16>;  // column-major, as OpenGL keeps it
+    using Matrix = TViewMatrix;
 
     // Which faces OpenGL culls, seen in window coordinates.
     enum class Culled { None, Clockwise, Anticlockwise };

@@ -51,13 +51,7 @@ Polygon ClipToPlane(const Polygon& in, int plane)
 
 void TScreenProjection::Set(const Matrix& modelView, const Matrix& projection, int width, int height)
 {
-    for (std::size_t column = 0; column < 4; ++column)
-        for (std::size_t row = 0; row < 4; ++row) {
-            double sum = 0;
-            for (std::size_t k = 0; k < 4; ++k)
-                sum += projection[k * 4 + row] * modelView[column * 4 + k];
-            combined_[column * 4 + row] = sum;
-        }
+    combined_ = MatrixProduct(projection, modelView);
     width_ = width;
     height_ = height;
 }

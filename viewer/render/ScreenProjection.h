@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/render/ViewMatrix.h"
+
 #include <array>
 
 namespace tarn {
@@ -9,7 +11,7 @@ namespace tarn {
 // it once per square instead of drawing the square in feedback mode.
 class TScreenProjection {
 public:
-    using Matrix = std::array<double, 16>;  // column-major, as OpenGL keeps it
+    using Matrix = TViewMatrix;
     using Point = std::array<double, 3>;
 
     void Set(const Matrix& modelView, const Matrix& projection, int width, int height);
